@@ -1,0 +1,20 @@
+#pragma once
+
+// The one place where letter case is decided. On Windows lowerCase is CharLowerBuffA (the
+// system's ANSI code page and locale); elsewhere it is the code-page-1252 table, which is also
+// available everywhere so that the two can be compared.
+
+#include <string>
+
+namespace winlayer {
+
+std::string lowerCase(const std::string& s);
+
+std::string lowerCaseCp1252(const std::string& s);
+
+#ifdef _WIN32
+// CharLowerBuffW over UTF-16 text, for path parts read from the shell.
+std::wstring lowerCaseWide(const std::wstring& w);
+#endif
+
+} // namespace winlayer
