@@ -1,0 +1,63 @@
+#include "search/name_match.h"
+
+#include "winlayer/text.h"
+
+namespace search {
+
+namespace {
+
+bool contains(const std::string& s, const std::string& t) {
+    return winlayer::findSubstring(1, s, t) > 0;
+}
+
+bool exactNameMatches(const SearchRequest& request, const std::string& entryName,
+                      const std::string& entryPath) {
+    const NameFilter& filter = request.filter;
+    if (request.wantFiles) {
+        const NameParts parts = splitName(entryName);
+        if (winlayer::sameText(parts.base, filter.exactBase) &&
+            winlayer::sameText(parts.ext, filter.exactExt)) {
+            return true;
+        }
+    }
+    // The Find text must be one whole component of the path: drive, any folder, or the name.
+    return request.wantFolders && contains("\\" + entryPath + "\\", "\\" + filter.text + "\\");
+}
+
+bool partOfNameMatches(const SearchRequest& request, const std::string& entryName,
+                       const std::string& entryPath) {
+    const std::string& needle = request.filter.text;
+    if (request.wantFiles && contains(entryName, needle)) {
+        return true;
+    }
+    // Second field from the end: a folder's own name (its path ends in "\"), the folder holding
+    // a file, or the drive for a file in a drive's root.
+    return request.wantFolders && contains(winlayer::fieldOf(entryPath, "\\", -2), needle);
+}
+
+bool termsMatch(const NameFilter& filter, const std::string& entryPath) {
+    const bool first = contains(entryPath, filter.term1);
+    const bool second = contains(entryPath, filter.term2);
+    return filter.op == FilterOp::And ? first && second : first || second;
+}
+
+} // namespace
+
+// pathPart already answers with empty parts for a text longer than a path can be.
+NameParts splitName(const std::string& text) {
+    return NameParts{winlayer::pathPart(winlayer::PathBaseName, text),
+                     winlayer::pathPart(winlayer::PathExtension, text)};
+}
+
+bool entryMatches(const SearchRequest& request, const std::string& entryName,
+                  const std::string& entryPath) {
+    if (request.matchMode == MatchMode::ExactName) {
+        return exactNameMatches(request, entryName, entryPath);
+    }
+    if (request.filter.op == FilterOp::None) {
+        return partOfNameMatches(request, entryName, entryPath);
+    }
+    return termsMatch(request.filter, entryPath);
+}
+
+} // namespace search

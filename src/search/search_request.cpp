@@ -1,0 +1,7 @@
+#include "search/search_request.h"
+
+namespace search {
+
+SearchRequest searchRequest;
+
+} // namespace search
