@@ -1,0 +1,29 @@
+#pragma once
+
+// The results window: the list of found items, the state of the run and its count, the sort
+// order and the run button. The search runs inside its callback.
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace results {
+
+// Valid while the window exists; 0 otherwise.
+extern HWND resultsDialog;
+extern HWND resultListHandle;
+
+// The widest list line measured in this window's run, in pixels.
+extern int32_t maxLineWidth;
+
+// A device context of the window with the list's font selected, for measuring lines; 0 while
+// no results window exists.
+HDC measureDc();
+
+// Builds the window over the query dialog and shows it modally; returns when it has closed.
+void BuildResultsWindow();
+
+// The window's callback; returns 0 for every message.
+INT_PTR ResultsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace results

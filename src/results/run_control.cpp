@@ -1,0 +1,95 @@
+#include "results/run_control.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+
+#include "results/results_ids.h"
+#include "results/results_window.h"
+#include "winlayer/controls.h"
+#include "winlayer/dialogs.h"
+
+namespace results {
+
+RunControl runControl = {0, Resume::Wait};
+bool overStopButton = false;
+int32_t foundCount = 0;
+std::vector<int32_t> sizeKeys;
+std::vector<int32_t> dateKeys;
+ResultSnapshot resultSnapshot;
+
+namespace {
+
+// The list may show another order after a sort, so the found order is kept here.
+std::vector<std::string> linesInFoundOrder;
+
+// Element position - 1 of list becomes value; the list is cut or grown to position elements,
+// so a count reset by the caller never leaves stale entries behind it.
+template <typename T> void storeAt(std::vector<T>& list, int32_t position, const T& value) {
+    list.resize(static_cast<size_t>(position));
+    list[static_cast<size_t>(position) - 1] = value;
+}
+
+// How long a held run sleeps at most between two looks at its queue.
+constexpr DWORD heldPollMs = 100;
+
+} // namespace
+
+void reportMatch(const search::FoundItem& item) {
+    ++foundCount;
+    storeAt(sizeKeys, foundCount, item.sizeKey);
+    storeAt(dateKeys, foundCount, item.dateKey);
+    storeAt(linesInFoundOrder, foundCount, item.line);
+
+    if (resultsDialog == nullptr) {
+        return;
+    }
+    winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, item.line);
+    winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_COUNT),
+                             search::countText(foundCount));
+    SIZE extent = {0, 0};
+    if (GetTextExtentPoint32A(measureDc(), item.line.data(), static_cast<int>(item.line.size()),
+                              &extent) &&
+        extent.cx > maxLineWidth) {
+        maxLineWidth = extent.cx;
+    }
+}
+
+Checkpoint checkpoint() {
+    if (runControl.held == 1) {
+        while (runControl.resume == Resume::Wait) {
+            winlayer::pumpOneMessage(0);
+            // Sleep until the next message rather than spin: a held run may wait for hours.
+            if (runControl.resume == Resume::Wait) {
+                MsgWaitForMultipleObjectsEx(0, nullptr, heldPollMs, QS_ALLINPUT,
+                                            MWMO_INPUTAVAILABLE);
+            }
+        }
+    }
+    return runControl.resume == Resume::Abandon ? Checkpoint::Abandon : Checkpoint::Go;
+}
+
+void takeSnapshot() {
+    const size_t n = static_cast<size_t>(foundCount);
+    const size_t kept = std::min(n, linesInFoundOrder.size());
+    resultSnapshot.lines.assign(linesInFoundOrder.begin(),
+                                linesInFoundOrder.begin() + static_cast<std::ptrdiff_t>(kept));
+    resultSnapshot.sizeOrder.assign(n, 0);
+    resultSnapshot.dateOrder.assign(n, 0);
+    resultSnapshot.sizeOrderBuilt = false;
+    resultSnapshot.dateOrderBuilt = false;
+}
+
+const std::vector<std::string>& foundLines() {
+    return linesInFoundOrder;
+}
+
+void clearFound() {
+    foundCount = 0;
+    sizeKeys.clear();
+    dateKeys.clear();
+    linesInFoundOrder.clear();
+}
+
+} // namespace results

@@ -1,0 +1,131 @@
+#include "results/search_run.h"
+
+#include <string>
+
+#include "query/query_dialog.h"
+#include "query/query_ids.h"
+#include "results/results_ids.h"
+#include "results/results_window.h"
+#include "results/run_control.h"
+#include "search/folder_walk.h"
+#include "search/search_request.h"
+#include "winlayer/controls.h"
+#include "winlayer/dialogs.h"
+#include "winlayer/services.h"
+
+namespace results {
+
+namespace {
+
+const char* const stopCaption = "&Stop";
+const char* const continueCaption = "&Continue";
+const char* const exitCaption = "&Exit";
+
+constexpr int red = RGB(255, 0, 0);
+constexpr int green = RGB(0, 128, 0);
+
+void setStatus(const std::string& text) {
+    winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_STATUS), text);
+}
+
+void setRunCaption(const std::string& caption) {
+    winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_STOP), caption);
+}
+
+// Lets the list scroll sideways up to the widest line measured so far.
+void setHorizontalExtent() {
+    winlayer::sendMessage(resultListHandle, LB_SETHORIZONTALEXTENT,
+                          static_cast<WPARAM>(maxLineWidth + 10), 0);
+}
+
+// The found lines so far become the snapshot, and the user can move through them at once.
+void presentFound() {
+    takeSnapshot();
+    winlayer::focusControl(resultsDialog, IDC_RESULT_LIST);
+    setHorizontalExtent();
+}
+
+void stopRun() {
+    runControl.held = 1;
+    runControl.resume = Resume::Wait;
+    if (foundCount > 0) {
+        presentFound();
+    }
+    setRunCaption(continueCaption);
+    setStatus("Stopped");
+}
+
+void continueRun() {
+    runControl.resume = Resume::Continue;
+    runControl.held = 0;
+    setRunCaption(stopCaption);
+    setStatus("Please wait");
+}
+
+} // namespace
+
+void runSearch() {
+    runControl.held = 0;
+    resultSnapshot.sizeOrderBuilt = false;
+    resultSnapshot.dateOrderBuilt = false;
+
+    if (winlayer::getCheck(query::queryDialog, query::IDC_FILE_SIZES) != BST_CHECKED) {
+        winlayer::enableControl(resultsDialog, IDC_BY_SIZE, false);
+    }
+    if (winlayer::getCheck(query::queryDialog, query::IDC_FILE_DATES) != BST_CHECKED) {
+        winlayer::enableControl(resultsDialog, IDC_BY_DATE, false);
+    }
+    winlayer::enableControl(resultsDialog, IDC_STOP, true);
+    winlayer::setControlColor(resultsDialog, IDC_STATUS, red, winlayer::SystemColor);
+    setStatus("Please wait");
+    const HCURSOR previousPointer = winlayer::setPointer(winlayer::WaitPointer);
+    maxLineWidth = 0;
+
+    const std::vector<std::string>& folders = search::searchRequest.searchFolders;
+    for (size_t i = 0; i < folders.size() && runControl.resume != Resume::Abandon; ++i) {
+        search::walkFolder(std::string(folders[i]));
+    }
+
+    if (runControl.resume == Resume::Abandon) {
+        winlayer::setPointer(reinterpret_cast<INT_PTR>(previousPointer));
+        return;
+    }
+    winlayer::setControlColor(resultsDialog, IDC_STATUS, green, winlayer::SystemColor);
+    setStatus("Done");
+    setRunCaption(exitCaption);
+    runControl.held = 1;
+    winlayer::setPointer(reinterpret_cast<INT_PTR>(previousPointer));
+    if (foundCount > 0) {
+        presentFound();
+    } else {
+        winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, "None found");
+    }
+}
+
+void runButtonClicked() {
+    const std::string caption =
+        winlayer::getControlText(winlayer::controlHandle(resultsDialog, IDC_STOP));
+    if (caption == stopCaption) {
+        stopRun();
+    } else if (caption == continueCaption) {
+        continueRun();
+    } else if (caption == exitCaption) {
+        winlayer::endDialog(resultsDialog, 0);
+    }
+}
+
+void trackPointer(HWND pointerWindow) {
+    if (GetDlgCtrlID(pointerWindow) == IDC_STOP) {
+        winlayer::setPointer(winlayer::ArrowPointer);
+        overStopButton = true;
+    } else {
+        overStopButton = false;
+    }
+}
+
+void closeResults() {
+    runControl.resume = Resume::Abandon;
+    winlayer::endDialog(resultsDialog, 0);
+}
+
+} // namespace results
