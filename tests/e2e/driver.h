@@ -151,6 +151,9 @@ void selectListItem(HWND dialog, int id, int index);         // LB_SETCURSEL, no
 // A visible message box (dialog class) of the process with that caption.
 HWND waitForMessageBox(DWORD processId, const std::wstring& caption,
                        DWORD timeoutMs = defaultTimeoutMs);
+// The first visible dialog-class window of the process other than except: a message box or
+// browser that the program has just opened, whatever its caption.
+HWND waitForOtherDialog(DWORD processId, HWND except, DWORD timeoutMs = defaultTimeoutMs);
 std::wstring messageBoxText(HWND box);
 std::vector<int> messageBoxButtons(HWND box); // identifiers of its push buttons (IDOK, ...)
 // Posts a click on the box's button and waits until the box is gone.

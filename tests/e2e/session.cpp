@@ -1,0 +1,23 @@
+#include "session.h"
+
+namespace e2e {
+
+Session::Session(const std::wstring& arguments, WORD showCommand)
+    : program_(sorvaneExe(), folder_.path(), arguments, showCommand) {
+    if (program_.started()) {
+        dialog_ = waitForWindow(program_.processId(), dialogClass, query::title);
+    }
+}
+
+Session::~Session() {
+    if (!program_.started()) {
+        return;
+    }
+    closeOtherWindows(program_.processId(), dialog_);
+    if (dialog_ && IsWindow(dialog_)) {
+        closeWindow(dialog_);
+    }
+    program_.waitExit();
+}
+
+} // namespace e2e
