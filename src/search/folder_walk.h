@@ -1,0 +1,15 @@
+#pragma once
+
+// The depth-first walk of one search folder: every entry is tested against the search request,
+// matches go to the results window as they are met, except folders are left out, and every
+// folder entered is written to the tracking log when tracking is on.
+
+#include <string>
+
+namespace search {
+
+// Reads the tree below path (any number of trailing "\", including none) as search::searchRequest
+// asks. Returns when the tree has been read, or at the first checkpoint that answers Abandon.
+void walkFolder(const std::string& path);
+
+} // namespace search
