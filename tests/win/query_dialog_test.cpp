@@ -289,18 +289,16 @@ TEST(QueryDialogBehaviour, DelRemovesTheSelectedEntryOfTheShownList) {
     });
 }
 
-std::string testFolder(const std::string& name) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    std::string folder = winlayer::fromWide(std::wstring(temp)) + "SorvaneDialogs";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    folder += "\\" + name;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+// Folders of every Wine prefix and every Windows installation. A folder this process creates
+// itself cannot be selected in Wine's folder browser: Wine's shell does not see it yet.
+std::string windowsFolder(const std::string& below) {
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    return winlayer::fromWide(std::wstring(windows)) + below;
 }
 
 TEST(QueryDialogBehaviour, AddTakesTheBrowsedFolderInPathForm) {
-    const std::string folder = testFolder("MixedCase");
+    const std::string folder = windowsFolder("\\Fonts");
     runQueryDialog([&folder](HWND d) {
         wintest::SeenFolderBrowser browser;
         browser.folder = folder;
@@ -330,7 +328,7 @@ TEST(QueryDialogBehaviour, AddTakesTheBrowsedFolderInPathForm) {
 }
 
 TEST(QueryDialogBehaviour, ExceptFoldersAreStoredLowerCased) {
-    const std::string folder = testFolder("TempStuff");
+    const std::string folder = windowsFolder("\\Fonts");
     runQueryDialog([&folder](HWND d) {
         click(d, IDC_SHOW_EXCEPT);
         EXPECT_TRUE(listed(d).empty());
@@ -340,7 +338,9 @@ TEST(QueryDialogBehaviour, ExceptFoldersAreStoredLowerCased) {
         click(d, IDC_ADD);
         ASSERT_EQ(listed(d).size(), 1u);
         const std::string shown = listed(d)[0];
-        EXPECT_NE(shown.find("TempStuff\\"), std::string::npos);
+        EXPECT_EQ(winlayer::lowerCase(shown), winlayer::lowerCase(folder + "\\"));
+        // Listed as chosen, stored lower-cased.
+        EXPECT_NE(shown, winlayer::lowerCase(shown));
         ASSERT_EQ(search::searchRequest.exceptFolders.size(), 1u);
         EXPECT_EQ(search::searchRequest.exceptFolders[0], winlayer::lowerCase(shown));
         EXPECT_EQ(search::searchRequest.searchFolders, std::vector<std::string>{"C:\\"});
