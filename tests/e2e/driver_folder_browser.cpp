@@ -120,8 +120,8 @@ bool selectFolder(DWORD processId, HWND browser, const std::wstring& folder) {
 
 std::wstring addFolder(DWORD processId, HWND queryDialog, const std::wstring& folder) {
     const size_t before = listItems(queryDialog, query::folderList).size();
-    // Now and then Wine's browser keeps its start folder selected however often the folder is
-    // set; a browser opened afresh takes it.
+    // Under Wine the first selection sent to a browser that has just appeared is now and then
+    // lost: it is sent again until the tree shows it, and at worst the browser is reopened.
     for (int opening = 0; opening < 3; ++opening) {
         click(queryDialog, query::add);
         HWND browser = nullptr;
