@@ -21,11 +21,14 @@ protected:
     static HWND dialog() { return session_->dialog(); }
     static std::wstring findText() { return windowText(control(dialog(), query::findText)); }
 
-    // Puts text into the Find box, presses "&Begin" and returns the box that opens.
-    static HWND beginWith(const std::wstring& text) {
-        setText(dialog(), query::findText, text);
+    // Presses "&Begin" and returns the box that opens.
+    static HWND pressBegin() {
         click(dialog(), query::begin);
         return waitForOtherDialog(session_->processId(), dialog());
+    }
+    static HWND beginWith(const std::wstring& text) {
+        setText(dialog(), query::findText, text);
+        return pressBegin();
     }
 
     static std::unique_ptr<Session> session_;
@@ -67,7 +70,7 @@ TEST_F(FindTextReactions, IllegalFilterSelectsTheWholeText) {
     // Whatever the radio pair shows, a text with an operator searches by part of name.
     setCheck(dialog(), query::partOfName, BST_UNCHECKED);
     setCheck(dialog(), query::exactName, BST_CHECKED);
-    const HWND box = beginWith(L"a*b*c");
+    const HWND box = pressBegin();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(windowText(box), L"Filter error");
     EXPECT_EQ(messageBoxText(box), L"Illegal filter search");
