@@ -69,5 +69,31 @@ TEST(QueryDialogKeys, OperatorInFindTextForcesPartOfNameUntilRemoved) {
     EXPECT_EQ(checkState(dialog, query::exactName), BST_UNCHECKED);
 }
 
+TEST(QueryDialogKeys, AccessKeysPressTheirButtonsAndEscapeIsIgnored) {
+    Session session;
+    const HWND dialog = session.dialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(focusFindBox(dialog));
+
+    // Keys are handled in order: once the help box is up, Escape has been handled too.
+    ASSERT_TRUE(pressKeys(dialog, {"Escape", "alt+h"}));
+    const HWND help = waitForOtherDialog(session.processId(), dialog);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(windowText(help), L"Program Help");
+    EXPECT_TRUE(IsWindow(dialog));
+    ASSERT_TRUE(pressMessageBoxButton(help));
+
+    ASSERT_TRUE(pressKeys(dialog, {"alt+a"}));
+    const HWND browser = waitForOtherDialog(session.processId(), dialog);
+    ASSERT_NE(browser, nullptr);
+    bool titled = false;
+    for (const Control& c : childControls(browser)) {
+        titled = titled || c.text == L"Choose folder to search";
+    }
+    EXPECT_TRUE(titled) << "the folder browser does not show its title text";
+    ASSERT_TRUE(pressMessageBoxButton(browser, IDCANCEL));
+    EXPECT_EQ(listItems(dialog, query::folderList), std::vector<std::wstring>{L"C:\\"});
+}
+
 } // namespace
 } // namespace e2e

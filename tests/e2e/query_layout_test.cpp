@@ -148,7 +148,7 @@ protected:
 std::unique_ptr<Session> QueryDialogLayout::session_;
 
 TEST_F(QueryDialogLayout, TitleFrameAndPlace) {
-    EXPECT_EQ(windowText(dialog()), L"Sorvane - Ver 1.64");
+    EXPECT_EQ(windowText(dialog()), query::title);
     EXPECT_EQ(GetWindow(dialog(), GW_OWNER), nullptr);
 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(dialog(), GWL_STYLE));
