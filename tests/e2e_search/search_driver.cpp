@@ -1,0 +1,154 @@
+#include "search_driver.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+
+namespace e2e {
+
+bool deleteAllFolders(HWND queryDialog) {
+    while (!listItems(queryDialog, query::folderList).empty()) {
+        const size_t before = listItems(queryDialog, query::folderList).size();
+        selectListItem(queryDialog, query::folderList, 0);
+        click(queryDialog, query::del);
+        if (!waitUntil([&] { return listItems(queryDialog, query::folderList).size() < before; })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool showFolderList(HWND queryDialog, bool except) {
+    return setBox(queryDialog, except ? query::showExcept : query::showSearch, true);
+}
+
+std::vector<std::wstring> useSearchFolders(const Session& session,
+                                           const std::vector<std::wstring>& folders) {
+    if (!showFolderList(session.dialog(), false) || !deleteAllFolders(session.dialog())) {
+        return {};
+    }
+    std::vector<std::wstring> entries;
+    for (const std::wstring& folder : folders) {
+        const std::wstring entry = addFolder(session.processId(), session.dialog(), folder);
+        if (entry.empty()) {
+            return {};
+        }
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+bool setBox(HWND dialog, int id, bool on) {
+    const int wanted = on ? BST_CHECKED : BST_UNCHECKED;
+    if (checkState(dialog, id) != wanted) {
+        click(dialog, id);
+    }
+    return waitUntil([&] { return checkState(dialog, id) == wanted; });
+}
+
+bool applySetup(HWND queryDialog, const SearchSetup& setup) {
+    setText(queryDialog, query::findText, setup.findText);
+    return setBox(queryDialog, setup.exactName ? query::exactName : query::partOfName, true) &&
+           // Sizes and dates first: unchecking "Files" disables them.
+           setBox(queryDialog, query::fileSizes, setup.sizes) &&
+           setBox(queryDialog, query::fileDates, setup.dates) &&
+           setBox(queryDialog, query::files, setup.files) &&
+           setBox(queryDialog, query::folders, setup.folders) &&
+           setBox(queryDialog, query::track, setup.track);
+}
+
+HWND resultsWindow(DWORD processId) {
+    for (HWND window : topLevelWindows(processId, dialogClass)) {
+        const std::wstring title = windowText(window);
+        if (title == L"Matching Files" || title == L"Matching Files and Folders") {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND begin(const Session& session) {
+    click(session.dialog(), query::begin);
+    HWND window = nullptr;
+    waitUntil([&] { return (window = resultsWindow(session.processId())) != nullptr; });
+    return window;
+}
+
+bool waitDone(HWND resultsWindow, DWORD timeoutMs) {
+    return waitUntil([&] { return windowText(control(resultsWindow, results::run)) == L"&Exit"; },
+                     timeoutMs);
+}
+
+ResultsView view(HWND resultsWindow) {
+    ResultsView shown;
+    shown.title = windowText(resultsWindow);
+    shown.caption = windowText(control(resultsWindow, results::run));
+    shown.status = windowText(control(resultsWindow, results::status));
+    shown.count = windowText(control(resultsWindow, results::count));
+    shown.lines = listItems(resultsWindow, results::list);
+    shown.bySizeEnabled = isEnabled(resultsWindow, results::bySize);
+    shown.byDateEnabled = isEnabled(resultsWindow, results::byDate);
+    return shown;
+}
+
+bool exitResults(HWND resultsWindow, HWND queryDialog) {
+    click(resultsWindow, results::run);
+    return waitForClose(resultsWindow) &&
+           waitUntil([&] { return IsWindowEnabled(queryDialog) != FALSE; });
+}
+
+ResultsView search(const Session& session, const SearchSetup& setup) {
+    if (!applySetup(session.dialog(), setup)) {
+        return {};
+    }
+    HWND window = begin(session);
+    if (window == nullptr || !waitDone(window)) {
+        return {};
+    }
+    ResultsView shown = view(window);
+    if (!exitResults(window, session.dialog())) {
+        return {};
+    }
+    return shown;
+}
+
+std::wstring lowerCase(std::wstring text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+    return text;
+}
+
+std::string readFile(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::wstring> sorted(std::vector<std::wstring> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+bool setLastWriteUtc(const std::wstring& file, WORD year, WORD month, WORD day, WORD hour,
+                     WORD minute) {
+    SYSTEMTIME time{};
+    time.wYear = year;
+    time.wMonth = month;
+    time.wDay = day;
+    time.wHour = hour;
+    time.wMinute = minute;
+    FILETIME written;
+    if (!SystemTimeToFileTime(&time, &written)) {
+        return false;
+    }
+    HANDLE handle = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool set = SetFileTime(handle, nullptr, nullptr, &written) != FALSE;
+    CloseHandle(handle);
+    return set;
+}
+
+} // namespace e2e
