@@ -80,10 +80,17 @@ HCURSOR setPointer(INT_PTR n) {
     if (n < 1 || n > standardCount) {
         return SetCursor(reinterpret_cast<HCURSOR>(n));
     }
-    const WORD cursorId = LOWORD(reinterpret_cast<ULONG_PTR>(standardCursors[n - 1]));
-    HANDLE cursor = LoadImageW(nullptr, MAKEINTRESOURCEW(cursorId), IMAGE_CURSOR, 0, 0,
-                               LR_SHARED | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS);
-    return SetCursor(static_cast<HCURSOR>(cursor));
+    // A shared cursor is the same handle at every load, and the walk asks for one per entry:
+    // load each once.
+    static HCURSOR loaded[standardCount] = {};
+    HCURSOR& cursor = loaded[n - 1];
+    if (!cursor) {
+        const WORD cursorId = LOWORD(reinterpret_cast<ULONG_PTR>(standardCursors[n - 1]));
+        cursor =
+            static_cast<HCURSOR>(LoadImageW(nullptr, MAKEINTRESOURCEW(cursorId), IMAGE_CURSOR, 0, 0,
+                                            LR_SHARED | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS));
+    }
+    return SetCursor(cursor);
 }
 
 DWORD startProcess(const std::string& commandLine, int showCommand, bool wait, int* errorNumber) {
