@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "winlayer/message_count.h"
 #include "winlayer/wide_text.h"
 #include "winlayer/window_records.h"
 
@@ -227,6 +228,7 @@ void showModal(HWND dialog, DialogCallback callback, INT_PTR* resultTarget) {
             Sleep(1);
             continue;
         }
+        noteMessageTaken();
         if (!IsWindow(dialog) || !IsDialogMessageW(dialog, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -262,6 +264,7 @@ int pumpOneMessage(DWORD sleepMs) {
         Sleep(sleepMs);
         return openDialogCount;
     }
+    noteMessageTaken();
     const HWND active = currentActiveDialog;
     if (!active || !IsWindow(active) || !IsDialogMessageW(active, &msg)) {
         TranslateMessage(&msg);

@@ -8,6 +8,7 @@
 #include "winlayer/dialogs.h"
 #include "winlayer/error_text.h"
 #include "winlayer/handles.h"
+#include "winlayer/message_count.h"
 #include "winlayer/wide_text.h"
 
 namespace winlayer {
@@ -41,8 +42,11 @@ const char* const defaultCaption = "Sorvane";
 
 int messageBox(const std::string& text, UINT style, const std::string& title) {
     Sleep(5);
-    return MessageBoxW(nullptr, toWide(text).c_str(),
-                       toWide(title.empty() ? std::string(defaultCaption) : title).c_str(), style);
+    const int button =
+        MessageBoxW(nullptr, toWide(text).c_str(),
+                    toWide(title.empty() ? std::string(defaultCaption) : title).c_str(), style);
+    noteMessageTaken();
+    return button;
 }
 
 std::string browseForFolder(HWND owner, int x, int y, const std::string& title,
@@ -68,17 +72,21 @@ std::string browseForFolder(HWND owner, int x, int y, const std::string& title,
     return fromWide(std::wstring(path));
 }
 
-HCURSOR setPointer(INT_PTR n) {
+namespace {
+
+// The cursor that setPointer n stands for: none for 0, a standard cursor for 1 to 13, and the
+// cursor handle n itself above that.
+HCURSOR pointerCursor(INT_PTR n) {
     static const LPCSTR standardCursors[] = {
         IDC_ARROW,    IDC_CROSS,  IDC_IBEAM,   IDC_ARROW, IDC_SIZEALL, IDC_SIZENESW,    IDC_SIZENS,
         IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,  IDC_NO,      IDC_APPSTARTING,
     };
     constexpr INT_PTR standardCount = sizeof(standardCursors) / sizeof(standardCursors[0]);
     if (n == 0) {
-        return SetCursor(nullptr);
+        return nullptr;
     }
     if (n < 1 || n > standardCount) {
-        return SetCursor(reinterpret_cast<HCURSOR>(n));
+        return reinterpret_cast<HCURSOR>(n);
     }
     // A shared cursor is the same handle at every load, and the walk asks for one per entry:
     // load each once.
@@ -90,6 +98,24 @@ HCURSOR setPointer(INT_PTR n) {
             static_cast<HCURSOR>(LoadImageW(nullptr, MAKEINTRESOURCEW(cursorId), IMAGE_CURSOR, 0, 0,
                                             LR_SHARED | LR_DEFAULTSIZE | LR_LOADMAP3DCOLORS));
     }
+    return cursor;
+}
+
+} // namespace
+
+HCURSOR setPointer(INT_PTR n) {
+    const HCURSOR cursor = pointerCursor(n);
+    // The walk asks for the busy pointer at every entry, and under Wine every SetCursor is a
+    // round trip to the server: skip it while the pointer cannot have changed since it was set.
+    static bool anySet = false;
+    static HCURSOR lastSet = nullptr;
+    static unsigned long lastSetAt = 0;
+    if (anySet && cursor == lastSet && lastSetAt == messagesTaken()) {
+        return cursor;
+    }
+    anySet = true;
+    lastSet = cursor;
+    lastSetAt = messagesTaken();
     return SetCursor(cursor);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "win_test_support.h"
+#include "winlayer/dialogs.h"
 #include "winlayer/error_text.h"
 #include "winlayer/services.h"
 
@@ -56,6 +57,45 @@ TEST(SetPointer, ReturnsThePreviousCursor) {
     EXPECT_EQ(wait, LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));
     EXPECT_EQ(winlayer::setPointer(reinterpret_cast<INT_PTR>(arrow)), wait);
     EXPECT_EQ(GetCursor(), arrow);
+}
+
+// The busy pointer is asked for at every entry of the walk; it must be set again whenever a
+// handled message may have changed it, and also after a direct change through setPointer.
+TEST(SetPointer, SetsItAgainAfterAMessageChangedIt) {
+    const HCURSOR wait = LoadCursorW(nullptr, MAKEINTRESOURCEW(32514));
+    const HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    const auto changesPointer = [](HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) -> LRESULT {
+        if (message == WM_APP) {
+            SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = changesPointer;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"SetPointerTestWindow";
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowW(windowClass.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 10, 10,
+                                      nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+
+    winlayer::setPointer(winlayer::WaitPointer);
+    winlayer::setPointer(winlayer::WaitPointer);
+    ASSERT_EQ(GetCursor(), wait);
+    PostMessageW(window, WM_APP, 0, 0);
+    for (int tries = 0; tries < 100 && GetCursor() != arrow; ++tries) {
+        winlayer::pumpOneMessage(0);
+    }
+    ASSERT_EQ(GetCursor(), arrow);
+    EXPECT_EQ(winlayer::setPointer(winlayer::WaitPointer), arrow);
+    EXPECT_EQ(GetCursor(), wait);
+
+    winlayer::setPointer(reinterpret_cast<INT_PTR>(arrow));
+    winlayer::setPointer(winlayer::WaitPointer);
+    EXPECT_EQ(GetCursor(), wait);
+    DestroyWindow(window);
 }
 
 } // namespace
