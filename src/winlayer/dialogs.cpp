@@ -287,6 +287,11 @@ INT_PTR CALLBACK sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPAR
             currentActiveDialog = nullptr;
         }
         break;
+    case WM_SETCURSOR:
+        // Sent from inside PeekMessage even when no message is returned (the pointer moving
+        // over a disabled dialog), and its default handling sets a pointer of its own.
+        noteMessageTaken();
+        break;
     default:
         break;
     }
