@@ -59,19 +59,20 @@ TEST(SetPointer, ReturnsThePreviousCursor) {
     EXPECT_EQ(GetCursor(), arrow);
 }
 
+// A window whose WM_APP changes the pointer, as a handled message may.
+LRESULT CALLBACK changesPointer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) {
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // The busy pointer is asked for at every entry of the walk; it must be set again whenever a
 // handled message may have changed it, and also after a direct change through setPointer.
 TEST(SetPointer, SetsItAgainAfterAMessageChangedIt) {
     const HCURSOR wait = LoadCursorW(nullptr, MAKEINTRESOURCEW(32514));
     const HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    const auto changesPointer = [](HWND window, UINT message, WPARAM wParam,
-                                   LPARAM lParam) -> LRESULT {
-        if (message == WM_APP) {
-            SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
-            return 0;
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    };
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = changesPointer;
     windowClass.hInstance = GetModuleHandleW(nullptr);
