@@ -19,9 +19,6 @@ namespace {
 // A search still running after this long is abandoned and reported with its count so far.
 DWORD searchTimeoutMs = 30 * 60 * 1000;
 
-constexpr int resultStatus = 221;
-constexpr int resultCount = 222;
-
 class Stopwatch {
 public:
     Stopwatch() {
@@ -81,10 +78,10 @@ SearchTiming timeSearch(DWORD processId, HWND query, const std::wstring& findTex
         return timing;
     }
     timing.done = e2e::waitUntil(
-        [&] { return e2e::windowText(e2e::control(results, resultStatus)) == L"Done"; },
+        [&] { return e2e::windowText(e2e::control(results, e2e::results::status)) == L"Done"; },
         searchTimeoutMs);
     timing.seconds = watch.seconds();
-    timing.count = e2e::windowText(e2e::control(results, resultCount));
+    timing.count = e2e::windowText(e2e::control(results, e2e::results::count));
     e2e::closeWindow(results);
     e2e::waitForClose(results, searchTimeoutMs);
     return timing;

@@ -32,6 +32,19 @@ constexpr int track = 132;
 constexpr const wchar_t* title = L"Sorvane - Ver 1.64";
 } // namespace query
 
+// Control identifiers of the results window.
+namespace results {
+constexpr int list = 201;
+constexpr int asFound = 203;
+constexpr int bySize = 204;
+constexpr int byDate = 205;
+constexpr int run = 211;
+constexpr int print = 212;
+constexpr int status = 221;
+constexpr int count = 222;
+constexpr int trackNote = 132;
+} // namespace results
+
 // The standard dialog class, used by the program's dialogs, message boxes and the folder browser.
 constexpr const wchar_t* dialogClass = L"#32770";
 

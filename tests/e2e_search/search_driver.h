@@ -8,19 +8,6 @@
 
 namespace e2e {
 
-// Control identifiers of the results window.
-namespace results {
-constexpr int list = 201;
-constexpr int asFound = 203;
-constexpr int bySize = 204;
-constexpr int byDate = 205;
-constexpr int run = 211;
-constexpr int print = 212;
-constexpr int status = 221;
-constexpr int count = 222;
-constexpr int trackNote = 132;
-} // namespace results
-
 // The query dialog's settings for one search; folders are added through the folder browser.
 struct SearchSetup {
     std::wstring findText;
