@@ -98,6 +98,11 @@ public:
     DWORD processId() const { return processId_; }
     // The exit code once the process has ended within timeoutMs; nullopt if it still runs.
     std::optional<DWORD> waitExit(DWORD timeoutMs = defaultTimeoutMs) const;
+    // The bitness the process runs with: 32 for an x86 process (under WOW64 on 64-bit
+    // Windows), 64 for an x64 one; 0 when it cannot be told.
+    int bits() const;
+    // The full Windows path of the process's executable image; empty when it cannot be read.
+    std::wstring imagePath() const;
 
 private:
     HANDLE process_ = nullptr;

@@ -42,6 +42,35 @@ std::optional<DWORD> Program::waitExit(DWORD timeoutMs) const {
     return code;
 }
 
+int Program::bits() const {
+    BOOL wow64 = FALSE;
+    if (!process_ || !IsWow64Process(process_, &wow64)) {
+        return 0;
+    }
+    if (wow64) {
+        return 32;
+    }
+    SYSTEM_INFO system{};
+    GetNativeSystemInfo(&system);
+    switch (system.wProcessorArchitecture) {
+    case PROCESSOR_ARCHITECTURE_INTEL:
+        return 32;
+    case PROCESSOR_ARCHITECTURE_AMD64:
+        return 64;
+    default:
+        return 0;
+    }
+}
+
+std::wstring Program::imagePath() const {
+    wchar_t path[MAX_PATH * 4];
+    DWORD length = static_cast<DWORD>(sizeof(path) / sizeof(path[0]));
+    if (!process_ || !QueryFullProcessImageNameW(process_, 0, path, &length)) {
+        return {};
+    }
+    return std::wstring(path, length);
+}
+
 namespace {
 
 struct WindowSearch {
