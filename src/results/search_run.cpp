@@ -4,6 +4,7 @@
 
 #include "query/query_dialog.h"
 #include "query/query_ids.h"
+#include "results/list_painting.h"
 #include "results/results_ids.h"
 #include "results/results_window.h"
 #include "results/run_control.h"
@@ -46,6 +47,7 @@ void presentFound() {
 }
 
 void stopRun() {
+    paintNormally();
     runControl.held = 1;
     runControl.resume = Resume::Wait;
     if (foundCount > 0) {
@@ -58,11 +60,28 @@ void stopRun() {
 void continueRun() {
     runControl.resume = Resume::Continue;
     runControl.held = 0;
+    paintByTime();
     setRunCaption(stopCaption);
     setStatus("Please wait");
 }
 
+Checkpoint checkpointAndShow() {
+    const Checkpoint answer = checkpoint();
+    showFoundIfDue();
+    return answer;
+}
+
+bool pointerOverStopButton() {
+    return overStopButton;
+}
+
+const search::WalkCalls walkCalls = {reportMatch, checkpointAndShow, pointerOverStopButton};
+
 } // namespace
+
+const search::WalkCalls& runWalkCalls() {
+    return walkCalls;
+}
 
 void runSearch() {
     runControl.held = 0;
@@ -80,16 +99,18 @@ void runSearch() {
     setStatus("Please wait");
     const HCURSOR previousPointer = winlayer::setPointer(winlayer::WaitPointer);
     maxLineWidth = 0;
+    paintByTime();
 
     const std::vector<std::string>& folders = search::searchRequest.searchFolders;
     for (size_t i = 0; i < folders.size() && runControl.resume != Resume::Abandon; ++i) {
-        search::walkFolder(std::string(folders[i]));
+        search::walkFolder(std::string(folders[i]), walkCalls);
     }
 
     if (runControl.resume == Resume::Abandon) {
         winlayer::setPointer(reinterpret_cast<INT_PTR>(previousPointer));
         return;
     }
+    paintNormally();
     winlayer::setControlColor(resultsDialog, IDC_STATUS, green, winlayer::SystemColor);
     setStatus("Done");
     setRunCaption(exitCaption);

@@ -1,0 +1,145 @@
+#include "results/list_painting.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "results/results_ids.h"
+#include "results/results_window.h"
+#include "winlayer/clock.h"
+#include "winlayer/controls.h"
+#include "winlayer/message_count.h"
+
+namespace results {
+namespace {
+
+constexpr int64_t showEveryUs = 50000;
+
+bool byTime = false;
+int refills = 0;
+// Something was added that the screen does not show yet.
+bool pending = false;
+int64_t shownAt = 0;
+unsigned long messagesAtShow = 0;
+
+HWND countLabel() {
+    return resultsDialog ? winlayer::controlHandle(resultsDialog, IDC_COUNT) : nullptr;
+}
+
+void setRedraw(HWND control, bool on) {
+    if (control) {
+        winlayer::sendMessage(control, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    }
+}
+
+// Redrawing was off, so nothing the control shows can be trusted: its frame (the list's scroll
+// bars) included.
+void drawWhole(HWND control) {
+    if (control) {
+        RedrawWindow(control, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+}
+
+void noteShown() {
+    pending = false;
+    shownAt = winlayer::microsecondsNow();
+    messagesAtShow = winlayer::messagesTaken();
+}
+
+// While painting by time: both controls draw once, with everything added so far.
+void showOnce() {
+    HWND list = refills == 0 ? resultListHandle : nullptr;
+    HWND label = countLabel();
+    setRedraw(list, true);
+    setRedraw(label, true);
+    drawWhole(list);
+    drawWhole(label);
+    setRedraw(list, false);
+    setRedraw(label, false);
+    noteShown();
+}
+
+} // namespace
+
+void paintByTime() {
+    if (byTime) {
+        return;
+    }
+    byTime = true;
+    if (refills == 0) {
+        setRedraw(resultListHandle, false);
+    }
+    setRedraw(countLabel(), false);
+    noteShown();
+}
+
+void paintNormally() {
+    if (!byTime) {
+        return;
+    }
+    byTime = false;
+    if (refills == 0) {
+        setRedraw(resultListHandle, true);
+        drawWhole(resultListHandle);
+    }
+    setRedraw(countLabel(), true);
+    drawWhole(countLabel());
+    noteShown();
+}
+
+void showFoundNow() {
+    if (byTime) {
+        showOnce();
+        return;
+    }
+    if (refills == 0 && resultListHandle) {
+        UpdateWindow(resultListHandle);
+    }
+    if (HWND label = countLabel()) {
+        UpdateWindow(label);
+    }
+    noteShown();
+}
+
+void foundLineAdded() {
+    pending = true;
+}
+
+void showFoundIfDue() {
+    if (!byTime) {
+        return;
+    }
+    // A handled message may have uncovered, scrolled or repainted the list, which draws
+    // nothing of its own while its redrawing is off.
+    if (winlayer::messagesTaken() != messagesAtShow ||
+        (pending && winlayer::microsecondsNow() - shownAt >= showEveryUs)) {
+        showOnce();
+    }
+}
+
+void forgetResultsWindow() {
+    byTime = false;
+    pending = false;
+}
+
+ListRefill::ListRefill() {
+    if (refills++ == 0) {
+        setRedraw(resultListHandle, false);
+    }
+}
+
+ListRefill::~ListRefill() {
+    if (--refills > 0) {
+        return;
+    }
+    if (byTime) {
+        showOnce();
+    } else {
+        setRedraw(resultListHandle, true);
+        drawWhole(resultListHandle);
+        noteShown();
+    }
+}
+
+} // namespace results
