@@ -21,6 +21,8 @@ int refills = 0;
 bool pending = false;
 int64_t shownAt = 0;
 unsigned long messagesAtShow = 0;
+// Lines the list held when it was last shown.
+LRESULT shownLines = 0;
 
 HWND countLabel() {
     return resultsDialog ? winlayer::controlHandle(resultsDialog, IDC_COUNT) : nullptr;
@@ -32,8 +34,8 @@ void setRedraw(HWND control, bool on) {
     }
 }
 
-// Redrawing was off, so nothing the control shows can be trusted: its frame (the list's scroll
-// bars) included.
+// Redrawing was off and a message may have uncovered or scrolled the control, so nothing it
+// shows can be trusted, its frame (the list's scroll bars) included.
 void drawWhole(HWND control) {
     if (control) {
         RedrawWindow(control, nullptr, nullptr,
@@ -41,19 +43,43 @@ void drawWhole(HWND control) {
     }
 }
 
+// Only the rows added since the last show that fall inside the list's client area are drawn
+// again; the list redraws its own scroll bars when its redrawing is turned back on.
+void drawNewRows(HWND list) {
+    const LRESULT count = winlayer::sendMessage(list, LB_GETCOUNT, 0, 0);
+    const LRESULT top = winlayer::sendMessage(list, LB_GETTOPINDEX, 0, 0);
+    const LRESULT first = shownLines > top ? shownLines : top;
+    RECT client{};
+    RECT row{};
+    if (first < count && GetClientRect(list, &client) &&
+        winlayer::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(first),
+                              reinterpret_cast<LPARAM>(&row)) != LB_ERR &&
+        row.top < client.bottom) {
+        client.top = row.top > 0 ? row.top : 0;
+        InvalidateRect(list, &client, FALSE);
+    }
+    UpdateWindow(list);
+}
+
 void noteShown() {
     pending = false;
     shownAt = winlayer::microsecondsNow();
     messagesAtShow = winlayer::messagesTaken();
+    shownLines = resultListHandle ? winlayer::sendMessage(resultListHandle, LB_GETCOUNT, 0, 0) : 0;
 }
 
 // While painting by time: both controls draw once, with everything added so far.
 void showOnce() {
     HWND list = refills == 0 ? resultListHandle : nullptr;
     HWND label = countLabel();
+    const bool whole = winlayer::messagesTaken() != messagesAtShow;
     setRedraw(list, true);
     setRedraw(label, true);
-    drawWhole(list);
+    if (whole) {
+        drawWhole(list);
+    } else if (list) {
+        drawNewRows(list);
+    }
     drawWhole(label);
     setRedraw(list, false);
     setRedraw(label, false);

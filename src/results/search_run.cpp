@@ -47,7 +47,6 @@ void presentFound() {
 }
 
 void stopRun() {
-    paintNormally();
     runControl.held = 1;
     runControl.resume = Resume::Wait;
     if (foundCount > 0) {
@@ -55,6 +54,8 @@ void stopRun() {
     }
     setRunCaption(continueCaption);
     setStatus("Stopped");
+    // Last, so the list draws once, with its new extent.
+    paintNormally();
 }
 
 void continueRun() {
@@ -110,7 +111,6 @@ void runSearch() {
         winlayer::setPointer(reinterpret_cast<INT_PTR>(previousPointer));
         return;
     }
-    paintNormally();
     winlayer::setControlColor(resultsDialog, IDC_STATUS, green, winlayer::SystemColor);
     setStatus("Done");
     setRunCaption(exitCaption);
@@ -121,6 +121,7 @@ void runSearch() {
     } else {
         winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, "None found");
     }
+    paintNormally();
 }
 
 void runButtonClicked() {
