@@ -224,3 +224,47 @@ TEST_F(FolderWalk, TheBusyPointerIsLeftAloneOverTheRunButton) {
 
 } // namespace
 } // namespace walktest
+
+namespace walktest {
+namespace {
+
+// The walk knows its partner only through the calls it is given.
+struct Recorder {
+    static Lines reported;
+    static int checkpoints;
+    static int pointerAsks;
+    static void reportMatch(const search::FoundItem& item) { reported.push_back(item.line); }
+    static search::Checkpoint checkpoint() {
+        ++checkpoints;
+        return search::Checkpoint::Go;
+    }
+    static bool keepPointer() {
+        ++pointerAsks;
+        return true;
+    }
+};
+Lines Recorder::reported;
+int Recorder::checkpoints = 0;
+int Recorder::pointerAsks = 0;
+
+TEST_F(FolderWalk, MatchesCheckpointsAndThePointerGoThroughTheCallsItIsGiven) {
+    const std::string work = makeWorkedExample();
+    requestPartOfName("a");
+    Recorder::reported.clear();
+    Recorder::checkpoints = 0;
+    Recorder::pointerAsks = 0;
+    const search::WalkCalls calls = {Recorder::reportMatch, Recorder::checkpoint,
+                                     Recorder::keepPointer};
+
+    search::walkFolder(work, calls);
+
+    EXPECT_EQ(Recorder::reported, (Lines{lower(work) + "old\\a.txt", work + "plan.txt"}));
+    EXPECT_TRUE(found().empty()) << "nothing reaches the results window's lists";
+    // Two files in Work, one in Old, and the folder Old before and after its descent.
+    EXPECT_EQ(Recorder::checkpoints, 5);
+    // One ask per entry read, "." and ".." of both folders included.
+    EXPECT_EQ(Recorder::pointerAsks, 8);
+}
+
+} // namespace
+} // namespace walktest
