@@ -21,8 +21,13 @@ double nowMs() {
 
 constexpr double giveUpMs = 10000;
 
+// The text the status label holds now. GetWindowTextW reads another process's window text
+// without sending it a message, so the answer does not wait until the program next looks at its
+// queue (after the list has been drawn, for instance).
 std::wstring statusOf(HWND results) {
-    return e2e::windowText(e2e::control(results, e2e::results::status));
+    wchar_t text[64] = {};
+    GetWindowTextW(e2e::control(results, e2e::results::status), text, 64);
+    return text;
 }
 
 // Starts the search and waits for its results window.
