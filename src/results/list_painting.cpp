@@ -68,11 +68,13 @@ void noteShown() {
     shownLines = resultListHandle ? winlayer::sendMessage(resultListHandle, LB_GETCOUNT, 0, 0) : 0;
 }
 
-// While painting by time: both controls draw once, with everything added so far.
-void showOnce() {
+// While painting by time: both controls draw once, with everything added so far; the whole
+// list when a message was handled since the last show (or the list was refilled), otherwise
+// only its new rows.
+void showOnce(bool refilled) {
     HWND list = refills == 0 ? resultListHandle : nullptr;
     HWND label = countLabel();
-    const bool whole = winlayer::messagesTaken() != messagesAtShow;
+    const bool whole = refilled || winlayer::messagesTaken() != messagesAtShow;
     setRedraw(list, true);
     setRedraw(label, true);
     if (whole) {
@@ -116,7 +118,7 @@ void paintNormally() {
 
 void showFoundNow() {
     if (byTime) {
-        showOnce();
+        showOnce(false);
         return;
     }
     if (refills == 0 && resultListHandle) {
@@ -140,7 +142,7 @@ void showFoundIfDue() {
     // nothing of its own while its redrawing is off.
     if (winlayer::messagesTaken() != messagesAtShow ||
         (pending && winlayer::microsecondsNow() - shownAt >= showEveryUs)) {
-        showOnce();
+        showOnce(false);
     }
 }
 
@@ -160,7 +162,7 @@ ListRefill::~ListRefill() {
         return;
     }
     if (byTime) {
-        showOnce();
+        showOnce(true);
     } else {
         setRedraw(resultListHandle, true);
         drawWhole(resultListHandle);
