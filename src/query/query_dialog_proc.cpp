@@ -5,7 +5,7 @@
 #include "query/folder_lists.h"
 #include "query/help_text.h"
 #include "query/query_ids.h"
-#include "results/begin_search.h"
+#include "query/begin_search.h"
 #include "search/find_text.h"
 #include "search/search_request.h"
 #include "winlayer/controls.h"
@@ -121,7 +121,7 @@ void begin(HWND dialog) {
         winlayer::focusControl(dialog, IDC_FIND_TEXT);
         return;
     }
-    results::beginSearch(dialog, verdict.filter);
+    beginSearch(dialog, verdict.filter);
 }
 
 void command(HWND dialog, int id, int notification) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "query/query_dialog.h"
+#include "results/list_painting.h"
 #include "results/results_ids.h"
 #include "results/run_control.h"
 #include "results/search_run.h"
@@ -66,6 +67,7 @@ void windowEnded() {
     resultsDialog = nullptr;
     resultListHandle = nullptr;
     overStopButton = false;
+    forgetResultsWindow();
 }
 
 } // namespace

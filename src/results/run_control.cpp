@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "results/list_painting.h"
 #include "results/results_ids.h"
 #include "results/results_window.h"
 #include "winlayer/controls.h"
@@ -54,6 +55,7 @@ void reportMatch(const search::FoundItem& item) {
         extent.cx > maxLineWidth) {
         maxLineWidth = extent.cx;
     }
+    foundLineAdded();
 }
 
 Checkpoint checkpoint() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "search/found_item.h"
+#include "search/walk_calls.h"
 
 namespace results {
 
@@ -21,7 +22,7 @@ struct RunControl {
 
 extern RunControl runControl;
 
-enum class Checkpoint { Go, Abandon };
+using search::Checkpoint;
 
 // Numbers the item, stores its keys and line, and updates the results window when one exists.
 void reportMatch(const search::FoundItem& item);

@@ -4,6 +4,7 @@
 
 #include "query/query_dialog.h"
 #include "query/query_ids.h"
+#include "results/list_painting.h"
 #include "results/results_ids.h"
 #include "results/results_window.h"
 #include "results/run_control.h"
@@ -53,16 +54,35 @@ void stopRun() {
     }
     setRunCaption(continueCaption);
     setStatus("Stopped");
+    // Last, so the list draws once, with its new extent.
+    paintNormally();
 }
 
 void continueRun() {
     runControl.resume = Resume::Continue;
     runControl.held = 0;
+    paintByTime();
     setRunCaption(stopCaption);
     setStatus("Please wait");
 }
 
+Checkpoint checkpointAndShow() {
+    const Checkpoint answer = checkpoint();
+    showFoundIfDue();
+    return answer;
+}
+
+bool pointerOverStopButton() {
+    return overStopButton;
+}
+
+const search::WalkCalls walkCalls = {reportMatch, checkpointAndShow, pointerOverStopButton};
+
 } // namespace
+
+const search::WalkCalls& runWalkCalls() {
+    return walkCalls;
+}
 
 void runSearch() {
     runControl.held = 0;
@@ -80,10 +100,11 @@ void runSearch() {
     setStatus("Please wait");
     const HCURSOR previousPointer = winlayer::setPointer(winlayer::WaitPointer);
     maxLineWidth = 0;
+    paintByTime();
 
     const std::vector<std::string>& folders = search::searchRequest.searchFolders;
     for (size_t i = 0; i < folders.size() && runControl.resume != Resume::Abandon; ++i) {
-        search::walkFolder(std::string(folders[i]));
+        search::walkFolder(std::string(folders[i]), walkCalls);
     }
 
     if (runControl.resume == Resume::Abandon) {
@@ -100,6 +121,7 @@ void runSearch() {
     } else {
         winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, "None found");
     }
+    paintNormally();
 }
 
 void runButtonClicked() {

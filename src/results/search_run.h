@@ -5,7 +5,12 @@
 
 #include <windows.h>
 
+#include "search/walk_calls.h"
+
 namespace results {
+
+// What the run hands the walk: matches go to the results window, checkpoints to the run control.
+const search::WalkCalls& runWalkCalls();
 
 // Walks the search folders in list order and shows the outcome, unless the window is closed.
 void runSearch();

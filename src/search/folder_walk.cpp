@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "results/run_control.h"
 #include "search/found_item.h"
 #include "search/name_match.h"
 #include "search/search_request.h"
@@ -72,7 +71,7 @@ std::string levelPathOf(const std::string& path) {
     return winlayer::trimTrailing(path, "\\") + "\\";
 }
 
-void walkLevel(const std::string& levelPath) {
+void walkLevel(const std::string& levelPath, const WalkCalls& calls) {
     const SearchRequest& request = searchRequest;
     // A longer pattern would be cut or refused by the platform; reading some other folder in
     // this one's place is worse than reading nothing, and it also bounds the depth that a link
@@ -93,7 +92,7 @@ void walkLevel(const std::string& levelPath) {
     bool readOn = true;
     do {
         winlayer::pumpOneMessage(0);
-        if (!results::overStopButton) {
+        if (!calls.keepPointer()) {
             winlayer::setPointer(winlayer::WaitPointer);
         }
 
@@ -123,23 +122,22 @@ void walkLevel(const std::string& levelPath) {
                 readOn = false;
             }
             if (request.wantFolders && matches) {
-                results::reportMatch(makeFolderItem(entryPath));
+                calls.reportMatch(makeFolderItem(entryPath));
             }
-            if (results::checkpoint() == results::Checkpoint::Abandon) {
+            if (calls.checkpoint() == Checkpoint::Abandon) {
                 return;
             }
             // The child only reads this buffer, and this level changes it only once the child is
             // done.
-            walkLevel(entryPath);
-            if (results::checkpoint() == results::Checkpoint::Abandon) {
+            walkLevel(entryPath, calls);
+            if (calls.checkpoint() == Checkpoint::Abandon) {
                 return;
             }
         } else {
             if (request.wantFiles && matches) {
-                results::reportMatch(
-                    makeFileItem(levelPath, entryName, findRecordOf(data), request));
+                calls.reportMatch(makeFileItem(levelPath, entryName, findRecordOf(data), request));
             }
-            if (results::checkpoint() == results::Checkpoint::Abandon) {
+            if (calls.checkpoint() == Checkpoint::Abandon) {
                 return;
             }
         }
@@ -148,8 +146,8 @@ void walkLevel(const std::string& levelPath) {
 
 } // namespace
 
-void walkFolder(const std::string& path) {
-    walkLevel(levelPathOf(path));
+void walkFolder(const std::string& path, const WalkCalls& calls) {
+    walkLevel(levelPathOf(path), calls);
 }
 
 } // namespace search

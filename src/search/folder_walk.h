@@ -6,10 +6,13 @@
 
 #include <string>
 
+#include "search/walk_calls.h"
+
 namespace search {
 
 // Reads the tree below path (any number of trailing "\", including none) as search::searchRequest
-// asks. Returns when the tree has been read, or at the first checkpoint that answers Abandon.
-void walkFolder(const std::string& path);
+// asks, handing matches and checkpoints to calls. Returns when the tree has been read, or at the
+// first checkpoint that answers Abandon.
+void walkFolder(const std::string& path, const WalkCalls& calls);
 
 } // namespace search

@@ -1,8 +1,10 @@
 #include "winlayer/dialogs.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
+#include "winlayer/clock.h"
 #include "winlayer/message_count.h"
 #include "winlayer/wide_text.h"
 #include "winlayer/window_records.h"
@@ -23,6 +25,9 @@ int openDialogCount = 0;
 
 constexpr DWORD PlainDialogStyle = 0x80C000D4; // WS_POPUP | WS_CAPTION | DS_MODALFRAME | ...
 constexpr DWORD AlwaysDialogStyle = DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+
+// How long the one-message pump trusts a look that found the queue empty.
+constexpr int64_t emptyAnswerFreshUs = 1000;
 
 // An in-memory DLGTEMPLATEEX without items, built WORD by WORD.
 class DialogTemplate {
@@ -259,11 +264,24 @@ void endDialog(HWND dialog, INT_PTR result) {
 }
 
 int pumpOneMessage(DWORD sleepMs) {
-    MSG msg;
-    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    // A look at the queue can be a round trip to another process, costing many times what the
+    // walk spends on an entry; an empty answer is taken as still true for a moment, so a message
+    // waits at most that much longer.
+    static int64_t emptyAnswerAt = 0;
+    static bool emptyAnswerHeld = false;
+    const int64_t now = microsecondsNow();
+    if (emptyAnswerHeld && now - emptyAnswerAt < emptyAnswerFreshUs) {
         Sleep(sleepMs);
         return openDialogCount;
     }
+    MSG msg;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        emptyAnswerAt = now;
+        emptyAnswerHeld = true;
+        Sleep(sleepMs);
+        return openDialogCount;
+    }
+    emptyAnswerHeld = false;
     noteMessageTaken();
     const HWND active = currentActiveDialog;
     if (!active || !IsWindow(active) || !IsDialogMessageW(active, &msg)) {

@@ -44,7 +44,8 @@ void endDialog(HWND dialog, INT_PTR result);
 
 // Handles at most one waiting message of the thread, or sleeps sleepMs milliseconds when there
 // is none. Lets a long operation on the user-interface thread keep every window responsive.
-// Returns the number of open dialogs.
+// For a millisecond after a look that found the queue empty, calls only sleep: a message waits
+// at most that much longer. Returns the number of open dialogs.
 int pumpOneMessage(DWORD sleepMs);
 
 INT_PTR CALLBACK sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

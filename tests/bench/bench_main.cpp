@@ -1,7 +1,9 @@
 // Times, in one Wine session, the full search of the real sorvane.exe from "&Begin" to "Done"
 // against a bare enumeration of the same C:\ and the system's "dir /s /b".
+// It also times how quickly a running search answers (see responsiveness.h).
 // Usage: sorvane_bench <sorvane.exe> <few-match text> <10,000-match text> <100,000-match text>
-//                      [seconds allowed per search, default 1800]
+//                      <text of a few widely spread matches> [seconds allowed per search,
+//                      default 1800]
 
 #include <windows.h>
 
@@ -12,9 +14,13 @@
 #include <string>
 
 #include "bare_walk.h"
+#include "responsiveness.h"
 #include "driver.h"
 
 namespace {
+
+// Tries of each responsiveness measurement.
+constexpr int responsivenessTries = 50;
 
 // A search still running after this long is abandoned and reported with its count so far.
 DWORD searchTimeoutMs = 30 * 60 * 1000;
@@ -103,12 +109,13 @@ std::wstring widen(const std::string& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5 && argc != 6) {
-        std::fprintf(stderr, "usage: sorvane_bench <sorvane.exe> <few> <10k> <100k> [seconds]\n");
+    if (argc != 6 && argc != 7) {
+        std::fprintf(stderr,
+                     "usage: sorvane_bench <sorvane.exe> <few> <10k> <100k> <spread> [seconds]\n");
         return 2;
     }
-    if (argc == 6) {
-        searchTimeoutMs = static_cast<DWORD>(std::atoi(argv[5])) * 1000;
+    if (argc == 7) {
+        searchTimeoutMs = static_cast<DWORD>(std::atoi(argv[6])) * 1000;
     }
     const std::wstring exe = e2e::windowsPath(argv[1]);
 
@@ -130,6 +137,12 @@ int main(int argc, char** argv) {
     const SearchTiming tenThousand = timeSearch(program.processId(), query, widen(argv[3]));
     std::fprintf(stderr, "10,000 matches %.2f s\n", tenThousand.seconds);
     const SearchTiming hundredThousand = timeSearch(program.processId(), query, widen(argv[4]));
+    std::fprintf(stderr, "100,000 matches %.2f s\n", hundredThousand.seconds);
+    // Holds while the list grows fastest; shows of lines that come one at a time.
+    const std::vector<double> holds =
+        bench::timeHolds(program.processId(), query, widen(argv[4]), responsivenessTries);
+    const std::vector<double> shows =
+        bench::timeShows(program.processId(), query, widen(argv[5]), responsivenessTries);
 
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
@@ -166,6 +179,12 @@ int main(int argc, char** argv) {
     const double perMatch100k = perMatch(hundredThousand);
     std::printf("time per match: %.1f us at 10,000, %.1f us at 100,000 (%.2f x)\n", perMatch10k,
                 perMatch100k, ratio(perMatch100k, perMatch10k));
+    std::printf("posting \"&Stop\" to \"Stopped\": median %.1f ms, max %.1f ms over %zu tries "
+                "(during the 100,000-match search)\n",
+                bench::median(holds), bench::maximum(holds), holds.size());
+    std::printf("line in the list to its row on the screen: median %.1f ms, max %.1f ms over "
+                "%zu lines\n",
+                bench::median(shows), bench::maximum(shows), shows.size());
     if (haveMemory) {
         std::printf("sorvane.exe peak working set %.1f MiB, peak private bytes %.1f MiB\n",
                     static_cast<double>(memory.PeakWorkingSetSize) / (1024 * 1024),

@@ -153,6 +153,14 @@ Selection editSelection(HWND dialog, int id); // EM_GETSEL's return value
 HWND focusedWindow(HWND window);
 int focusedId(HWND dialog); // the focused control's identifier, 0 when none of the dialog's
 
+// ---- What the screen shows ----
+
+// Whether row (0 for the list's top row) of a list box shows text on the screen now, read back
+// from the screen's pixels: a line the list holds but has not drawn does not count.
+bool listRowShowsText(HWND list, int row);
+// How many whole rows the list box's client area holds.
+int listRowsOnScreen(HWND list);
+
 // ---- Acting on controls ----
 
 // Posts BM_CLICK: safe for buttons that open a modal box.

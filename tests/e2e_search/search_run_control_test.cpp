@@ -30,7 +30,7 @@ protected:
 
     static std::wstring bigFolder() { return tree->path() + L"\\Big"; }
 
-    static constexpr int folderCount = 40;
+    static constexpr int folderCount = 160;
     static constexpr int filesPerFolder = 100;
     static constexpr int hitStride = 25;
     static constexpr int lineCount = folderCount * (filesPerFolder / hitStride);

@@ -39,7 +39,7 @@ TEST_F(FolderWalk, WorkedExampleKeepsTheSearchFolderCaseOnlyAtTheFirstLevel) {
     search::searchRequest.trackFolders = true;
     search::startTrackingLog();
 
-    search::walkFolder(work);
+    search::walkFolder(work, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{lower(work) + "old\\a.txt", work + "plan.txt"}));
     EXPECT_EQ(results::foundCount, 2);
@@ -52,8 +52,8 @@ TEST_F(FolderWalk, TrailingBackslashesOfTheSearchFolderAreNormalised) {
     requestPartOfName("plan");
     const std::string bare = work.substr(0, work.size() - 1);
 
-    search::walkFolder(bare);
-    search::walkFolder(bare + "\\\\\\");
+    search::walkFolder(bare, results::runWalkCalls());
+    search::walkFolder(bare + "\\\\\\", results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{work + "plan.txt", work + "plan.txt"}));
 }
@@ -69,7 +69,7 @@ TEST_F(FolderWalk, ListsDepthFirstWithFoldersBeforeTheirContents) {
     const std::string top = tree.root() + "Top\\";
     const std::string low = lower(top);
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{low + "a\\", low + "a\\a.txt", low + "b\\", low + "b\\deep\\",
                               low + "b\\deep\\d.txt", low + "b\\x.txt", top + "c.txt"}));
@@ -86,7 +86,7 @@ TEST_F(FolderWalk, HiddenAndSystemEntriesAreListedLikeAnyOther) {
     requestEverything(tree);
     const std::string top = tree.root() + "Top\\";
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(),
               (Lines{top + "boot.ini", lower(top) + "secret\\", lower(top) + "secret\\inner.txt"}));
@@ -100,14 +100,14 @@ TEST_F(FolderWalk, OnlyTheCheckedKindsAreListed) {
     requestPartOfName("plan");
 
     search::searchRequest.wantFolders = false;
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
     // The file in «plans» does not match by its own name, and folder names are not tested.
     EXPECT_EQ(found(), (Lines{top + "plan.txt"}));
 
     results::clearFound();
     search::searchRequest.wantFolders = true;
     search::searchRequest.wantFiles = false;
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
     EXPECT_EQ(found(), (Lines{lower(top) + "plans\\"}));
 }
 
@@ -121,7 +121,7 @@ TEST_F(FolderWalk, WithNeitherKindTheWholeTreeIsStillReadAndLogged) {
     search::searchRequest.trackFolders = true;
     search::startTrackingLog();
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_TRUE(found().empty());
     EXPECT_EQ(fileBytes(tree.root() + "trackingLog.txt"), "Tracked folders which were read\r\n" +
@@ -142,7 +142,7 @@ TEST_F(FolderWalk, ExceptFoldersArePrunedAndNotLogged) {
     search::searchRequest.trackFolders = true;
     search::startTrackingLog();
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{low + "keep\\", low + "keep\\k.txt"}));
     EXPECT_EQ(fileBytes(tree.root() + "trackingLog.txt"),
@@ -157,15 +157,15 @@ TEST_F(FolderWalk, AnExceptedSearchFolderIsStillSearched) {
     requestEverything(tree);
     search::searchRequest.exceptFolders = {lower(top)};
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{lower(top) + "sub\\", lower(top) + "sub\\s.txt", top + "t.txt"}));
 }
 
 TEST_F(FolderWalk, AMissingSearchFolderGivesNothing) {
     requestEverything(tree);
-    search::walkFolder(tree.root() + "Nowhere");
-    search::walkFolder(tree.makeFile("plain.txt"));
+    search::walkFolder(tree.root() + "Nowhere", results::runWalkCalls());
+    search::walkFolder(tree.makeFile("plain.txt"), results::runWalkCalls());
     EXPECT_TRUE(found().empty());
 }
 
@@ -183,7 +183,7 @@ TEST_F(FolderWalk, AbandonEndsEveryLevelAtItsNextCheckpoint) {
     // Entries pumped: ".", "..", "A", then in A: ".", "..", "a1.txt" (the sixth).
     PumpedAction abandon(6, [] { results::runControl.resume = results::Resume::Abandon; });
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_TRUE(abandon.done());
     EXPECT_EQ(found(), (Lines{low + "a\\", low + "a\\a1.txt"}));
@@ -198,7 +198,7 @@ TEST_F(FolderWalk, AbandonBeforeADescentLeavesTheFolderListedButUnread) {
     requestEverything(tree);
     PumpedAction abandon(3, [] { results::runControl.resume = results::Resume::Abandon; });
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{lower(top) + "a\\"}));
 }
@@ -214,12 +214,56 @@ TEST_F(FolderWalk, TheBusyPointerIsLeftAloneOverTheRunButton) {
     ASSERT_NE(arrow, wait);
 
     results::overStopButton = true;
-    search::walkFolder(tree.root() + "Top");
+    search::walkFolder(tree.root() + "Top", results::runWalkCalls());
     EXPECT_EQ(GetCursor(), arrow);
 
     results::overStopButton = false;
-    search::walkFolder(tree.root() + "Top");
+    search::walkFolder(tree.root() + "Top", results::runWalkCalls());
     EXPECT_EQ(GetCursor(), wait);
+}
+
+} // namespace
+} // namespace walktest
+
+namespace walktest {
+namespace {
+
+// The walk knows its partner only through the calls it is given.
+struct Recorder {
+    static Lines reported;
+    static int checkpoints;
+    static int pointerAsks;
+    static void reportMatch(const search::FoundItem& item) { reported.push_back(item.line); }
+    static search::Checkpoint checkpoint() {
+        ++checkpoints;
+        return search::Checkpoint::Go;
+    }
+    static bool keepPointer() {
+        ++pointerAsks;
+        return true;
+    }
+};
+Lines Recorder::reported;
+int Recorder::checkpoints = 0;
+int Recorder::pointerAsks = 0;
+
+TEST_F(FolderWalk, MatchesCheckpointsAndThePointerGoThroughTheCallsItIsGiven) {
+    const std::string work = makeWorkedExample();
+    requestPartOfName("a");
+    Recorder::reported.clear();
+    Recorder::checkpoints = 0;
+    Recorder::pointerAsks = 0;
+    const search::WalkCalls calls = {Recorder::reportMatch, Recorder::checkpoint,
+                                     Recorder::keepPointer};
+
+    search::walkFolder(work, calls);
+
+    EXPECT_EQ(Recorder::reported, (Lines{lower(work) + "old\\a.txt", work + "plan.txt"}));
+    EXPECT_TRUE(found().empty()) << "nothing reaches the results window's lists";
+    // Two files in Work, one in Old, and the folder Old before and after its descent.
+    EXPECT_EQ(Recorder::checkpoints, 5);
+    // One ask per entry read, "." and ".." of both folders included.
+    EXPECT_EQ(Recorder::pointerAsks, 8);
 }
 
 } // namespace

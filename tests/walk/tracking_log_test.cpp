@@ -23,7 +23,7 @@ protected:
     void trackedRun(const std::string& folder) {
         search::searchRequest.trackFolders = true;
         search::startTrackingLog();
-        search::walkFolder(tree.root() + folder);
+        search::walkFolder(tree.root() + folder, results::runWalkCalls());
     }
 };
 
@@ -60,8 +60,8 @@ TEST_F(TrackingLog, AnUntrackedRunLeavesItAsItWas) {
     const std::string before = log();
 
     search::searchRequest.trackFolders = false;
-    search::walkFolder(tree.root() + "Other");
-    search::walkFolder(tree.root() + "Work");
+    search::walkFolder(tree.root() + "Other", results::runWalkCalls());
+    search::walkFolder(tree.root() + "Work", results::runWalkCalls());
 
     EXPECT_EQ(log(), before);
 }

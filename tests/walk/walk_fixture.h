@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "results/run_control.h"
+#include "results/search_run.h"
 #include "search/search_request.h"
 #include "test_tree.h"
 

@@ -58,7 +58,7 @@ TEST_F(WalkRobustness, FoldersBeyondThePathLimitAreListedButNotRead) {
     Lines expected = folders;
     expected.insert(expected.end(), files.begin(), files.end());
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), expected);
 }
@@ -70,7 +70,7 @@ TEST_F(WalkRobustness, ALinkToAnAncestorEndsAtThePathLimit) {
     ASSERT_TRUE(tree.runShell("ln -s \"$PWD/Loop\" Loop/a/uplink"));
     const std::string top = tree.root() + "Loop\\";
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     // Each turn of the loop adds «a\uplink\» to the path until a level is too long to read.
     Lines expected;
@@ -92,7 +92,7 @@ TEST_F(WalkRobustness, ADanglingLinkContributesNothing) {
     ASSERT_TRUE(tree.runShell("ln -s \"$PWD/missing\" Links/broken"));
     const std::string top = tree.root() + "Links\\";
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     // Whether the platform shows the broken link at all is its own affair; nothing below it is.
     EXPECT_TRUE(listed(lower(top) + "before\\"));
@@ -114,7 +114,7 @@ TEST_F(WalkRobustness, AFolderRemovedDuringTheWalkIsSkipped) {
     // Removed while «a» is being read, after the enumeration of «Top» has begun.
     PumpedAction remove(4, [&] { removeTree(top + "b\\"); });
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_TRUE(remove.done());
     Lines withoutB{low + "a\\", low + "a\\a.txt", top + "c.txt"};
@@ -132,7 +132,7 @@ TEST_F(WalkRobustness, NamesOutsideTheCodePageNeitherCrashNorOpenAnotherFolder) 
                               "touch 'Odd/x\xffy.txt'"));
     const std::string top = tree.root() + "Odd\\";
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_TRUE(listed(lower(top) + "normal\\"));
     EXPECT_TRUE(listed(lower(top) + "normal\\n.txt"));
@@ -163,7 +163,7 @@ TEST_F(WalkRobustness, AFileOfFourGibibytesHasNoSizePart) {
     }
     search::searchRequest.showSizes = true;
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{top + "4294967295.bin, 4194304 KB", top + "4294967296.bin"}));
     EXPECT_EQ(results::sizeKeys, (std::vector<int32_t>{4194304, 0}));
@@ -177,7 +177,7 @@ TEST_F(WalkRobustness, FileDatesAreTheUtcDayOfTheLastWrite) {
     search::searchRequest.showSizes = true;
     search::searchRequest.showDates = true;
 
-    search::walkFolder(top);
+    search::walkFolder(top, results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{top + "recent.txt, 2 KB, 01/31/2020"}));
     EXPECT_EQ(results::dateKeys, (std::vector<int32_t>{20200131}));
@@ -191,7 +191,7 @@ TEST_F(WalkRobustness, AFileDated1601IsListed) {
     }
     search::searchRequest.showDates = true;
 
-    search::walkFolder(tree.root() + "Dated");
+    search::walkFolder(tree.root() + "Dated", results::runWalkCalls());
 
     EXPECT_EQ(found(), (Lines{tree.root() + "Dated\\ancient.txt, 01/01/1601"}));
     EXPECT_EQ(results::dateKeys, (std::vector<int32_t>{16010101}));

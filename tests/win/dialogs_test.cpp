@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win_test_support.h"
+#include "winlayer/clock.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
 
@@ -183,23 +184,29 @@ LRESULT CALLBACK countingWindowProc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST(PumpOneMessage, HandlesOneMessageAtATime) {
-    wintest::drainMessages();
-    EXPECT_EQ(winlayer::pumpOneMessage(0), 0);
-
+HWND makeCountingWindow() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = countingWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"PumpCounter";
     RegisterClassW(&windowClass);
-    HWND target = CreateWindowExW(0, L"PumpCounter", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, L"PumpCounter", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+TEST(PumpOneMessage, HandlesOneMessageAtATime) {
+    wintest::drainMessages();
+    EXPECT_EQ(winlayer::pumpOneMessage(0), 0);
+
+    HWND target = makeCountingWindow();
     ASSERT_NE(target, nullptr);
     wintest::WindowGuard guard(target);
     pumped.clear();
     PostMessageW(target, WM_APP + 1, 0, 0);
     PostMessageW(target, WM_APP + 2, 0, 0);
     PostMessageW(target, WM_APP + 3, 0, 0);
+    // Past the moment for which the empty answer above is trusted.
+    Sleep(2);
 
     winlayer::pumpOneMessage(0);
     ASSERT_EQ(pumped.size(), 1u);
@@ -208,6 +215,32 @@ TEST(PumpOneMessage, HandlesOneMessageAtATime) {
     winlayer::pumpOneMessage(0);
     ASSERT_EQ(pumped.size(), 3u);
     EXPECT_EQ(pumped[2], static_cast<UINT>(WM_APP + 3));
+}
+
+TEST(PumpOneMessage, TrustsAnEmptyQueueForAMillisecondAndLooksAgainAfterIt) {
+    HWND target = makeCountingWindow();
+    ASSERT_NE(target, nullptr);
+    wintest::WindowGuard guard(target);
+    wintest::drainMessages();
+    pumped.clear();
+    // Any earlier empty answer has gone stale, so this call looks and finds nothing.
+    Sleep(2);
+    const int64_t lookedFrom = winlayer::microsecondsNow();
+    winlayer::pumpOneMessage(0);
+    PostMessageW(target, WM_APP + 1, 0, 0);
+    winlayer::pumpOneMessage(0);
+    if (winlayer::microsecondsNow() - lookedFrom < 1000) {
+        EXPECT_TRUE(pumped.empty()) << "a call within the millisecond only yields";
+    }
+    Sleep(2);
+    winlayer::pumpOneMessage(0);
+    ASSERT_EQ(pumped.size(), 1u);
+    // After a message the queue is looked at again at once: a burst goes one per call.
+    PostMessageW(target, WM_APP + 2, 0, 0);
+    PostMessageW(target, WM_APP + 3, 0, 0);
+    winlayer::pumpOneMessage(0);
+    winlayer::pumpOneMessage(0);
+    EXPECT_EQ(pumped, (std::vector<UINT>{WM_APP + 1, WM_APP + 2, WM_APP + 3}));
 }
 
 int clicksSeen = 0;

@@ -7,9 +7,9 @@
 
 #include "search/search_request.h"
 
-namespace results {
+namespace query {
 
 // Returns when the results window has been closed.
 void beginSearch(HWND queryDialog, const search::NameFilter& filter);
 
-} // namespace results
+} // namespace query

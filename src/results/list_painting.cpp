@@ -1,0 +1,173 @@
+#include "results/list_painting.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "results/results_ids.h"
+#include "results/results_window.h"
+#include "winlayer/clock.h"
+#include "winlayer/controls.h"
+#include "winlayer/message_count.h"
+
+namespace results {
+namespace {
+
+constexpr int64_t showEveryUs = 50000;
+
+bool byTime = false;
+int refills = 0;
+// Something was added that the screen does not show yet.
+bool pending = false;
+int64_t shownAt = 0;
+unsigned long messagesAtShow = 0;
+// Lines the list held when it was last shown.
+LRESULT shownLines = 0;
+
+HWND countLabel() {
+    return resultsDialog ? winlayer::controlHandle(resultsDialog, IDC_COUNT) : nullptr;
+}
+
+void setRedraw(HWND control, bool on) {
+    if (control) {
+        winlayer::sendMessage(control, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    }
+}
+
+// Redrawing was off and a message may have uncovered or scrolled the control, so nothing it
+// shows can be trusted, its frame (the list's scroll bars) included.
+void drawWhole(HWND control) {
+    if (control) {
+        RedrawWindow(control, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+}
+
+// Only the rows added since the last show that fall inside the list's client area are drawn
+// again; the list redraws its own scroll bars when its redrawing is turned back on.
+void drawNewRows(HWND list) {
+    const LRESULT count = winlayer::sendMessage(list, LB_GETCOUNT, 0, 0);
+    const LRESULT top = winlayer::sendMessage(list, LB_GETTOPINDEX, 0, 0);
+    const LRESULT first = shownLines > top ? shownLines : top;
+    RECT client{};
+    RECT row{};
+    if (first < count && GetClientRect(list, &client) &&
+        winlayer::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(first),
+                              reinterpret_cast<LPARAM>(&row)) != LB_ERR &&
+        row.top < client.bottom) {
+        client.top = row.top > 0 ? row.top : 0;
+        InvalidateRect(list, &client, FALSE);
+    }
+    UpdateWindow(list);
+}
+
+void noteShown() {
+    pending = false;
+    shownAt = winlayer::microsecondsNow();
+    messagesAtShow = winlayer::messagesTaken();
+    shownLines = resultListHandle ? winlayer::sendMessage(resultListHandle, LB_GETCOUNT, 0, 0) : 0;
+}
+
+// While painting by time: both controls draw once, with everything added so far; the whole
+// list when a message was handled since the last show (or the list was refilled), otherwise
+// only its new rows.
+void showOnce(bool refilled) {
+    HWND list = refills == 0 ? resultListHandle : nullptr;
+    HWND label = countLabel();
+    const bool whole = refilled || winlayer::messagesTaken() != messagesAtShow;
+    setRedraw(list, true);
+    setRedraw(label, true);
+    if (whole) {
+        drawWhole(list);
+    } else if (list) {
+        drawNewRows(list);
+    }
+    drawWhole(label);
+    setRedraw(list, false);
+    setRedraw(label, false);
+    noteShown();
+}
+
+} // namespace
+
+void paintByTime() {
+    if (byTime) {
+        return;
+    }
+    byTime = true;
+    if (refills == 0) {
+        setRedraw(resultListHandle, false);
+    }
+    setRedraw(countLabel(), false);
+    noteShown();
+}
+
+void paintNormally() {
+    if (!byTime) {
+        return;
+    }
+    byTime = false;
+    if (refills == 0) {
+        setRedraw(resultListHandle, true);
+        drawWhole(resultListHandle);
+    }
+    setRedraw(countLabel(), true);
+    drawWhole(countLabel());
+    noteShown();
+}
+
+void showFoundNow() {
+    if (byTime) {
+        showOnce(false);
+        return;
+    }
+    if (refills == 0 && resultListHandle) {
+        UpdateWindow(resultListHandle);
+    }
+    if (HWND label = countLabel()) {
+        UpdateWindow(label);
+    }
+    noteShown();
+}
+
+void foundLineAdded() {
+    pending = true;
+}
+
+void showFoundIfDue() {
+    if (!byTime) {
+        return;
+    }
+    // A handled message may have uncovered, scrolled or repainted the list, which draws
+    // nothing of its own while its redrawing is off.
+    if (winlayer::messagesTaken() != messagesAtShow ||
+        (pending && winlayer::microsecondsNow() - shownAt >= showEveryUs)) {
+        showOnce(false);
+    }
+}
+
+void forgetResultsWindow() {
+    byTime = false;
+    pending = false;
+}
+
+ListRefill::ListRefill() {
+    if (refills++ == 0) {
+        setRedraw(resultListHandle, false);
+    }
+}
+
+ListRefill::~ListRefill() {
+    if (--refills > 0) {
+        return;
+    }
+    if (byTime) {
+        showOnce(true);
+    } else {
+        setRedraw(resultListHandle, true);
+        drawWhole(resultListHandle);
+        noteShown();
+    }
+}
+
+} // namespace results

@@ -1,0 +1,41 @@
+#pragma once
+
+// How the results list and the count label reach the screen. While the run goes on, redrawing
+// the list after an insertion costs far more than the insertion itself, so the list and the
+// label are drawn by time: what was added shows at most every 50 ms, sooner once a message has
+// been handled, and at once whenever a caller asks. While the run is held or done, both draw
+// themselves as any control does. Each entry point is harmless when no results window exists.
+
+namespace results {
+
+// The run goes on: the list and the count label stop drawing themselves.
+void paintByTime();
+
+// The run is held or done: what was added is drawn now, and both draw themselves again.
+void paintNormally();
+
+// Everything added so far is drawn now: at "&Stop", at the end of the run, before an item is
+// opened and before printing.
+void showFoundNow();
+
+// A line was added to the list and the count label changed.
+void foundLineAdded();
+
+// Called at every entry of the walk: draws what was added once that is due.
+void showFoundIfDue();
+
+// The results window is gone; painting starts afresh with the next one.
+void forgetResultsWindow();
+
+// A bulk refill of the list, such as a sort choice: while it lives the list does not draw
+// itself; when it ends, the list paints as it did before (by time or normally) and shows its
+// lines at once. Refills may nest; the outermost one ends it.
+class ListRefill {
+public:
+    ListRefill();
+    ~ListRefill();
+    ListRefill(const ListRefill&) = delete;
+    ListRefill& operator=(const ListRefill&) = delete;
+};
+
+} // namespace results

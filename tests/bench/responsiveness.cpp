@@ -1,0 +1,155 @@
+#include "responsiveness.h"
+
+#include <algorithm>
+
+#include "driver.h"
+
+namespace bench {
+
+namespace {
+
+double nowMs() {
+    static const double frequency = [] {
+        LARGE_INTEGER value;
+        QueryPerformanceFrequency(&value);
+        return static_cast<double>(value.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
+}
+
+constexpr double giveUpMs = 10000;
+
+// The text the status label holds now. GetWindowTextW reads another process's window text
+// without sending it a message, so the answer does not wait until the program next looks at its
+// queue (after the list has been drawn, for instance).
+std::wstring statusOf(HWND results) {
+    wchar_t text[64] = {};
+    GetWindowTextW(e2e::control(results, e2e::results::status), text, 64);
+    return text;
+}
+
+// Starts the search and waits for its results window.
+HWND beginSearch(DWORD processId, HWND queryDialog, const std::wstring& findText) {
+    e2e::setText(queryDialog, e2e::query::findText, findText);
+    e2e::click(queryDialog, e2e::query::begin);
+    return e2e::waitForOtherDialog(processId, queryDialog);
+}
+
+void endSearch(HWND results) {
+    e2e::closeWindow(results);
+    e2e::waitForClose(results, 60000);
+}
+
+// Polls, a millisecond apart, until status reads text; the time it took, or -1.
+double waitForStatus(HWND results, const std::wstring& text, double since) {
+    while (nowMs() - since < giveUpMs) {
+        const std::wstring status = statusOf(results);
+        if (status == text) {
+            return nowMs() - since;
+        }
+        if (status == L"Done") {
+            return -1;
+        }
+        Sleep(1);
+    }
+    return -1;
+}
+
+LRESULT lineCount(HWND list) {
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 5000, &count)) {
+        return -1;
+    }
+    return static_cast<LRESULT>(count);
+}
+
+} // namespace
+
+std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
+                              int tries) {
+    std::vector<double> held;
+    const HWND results = beginSearch(processId, queryDialog, findText);
+    if (results == nullptr) {
+        return held;
+    }
+    e2e::waitUntil([&] { return lineCount(e2e::control(results, e2e::results::list)) > 0; });
+    for (int i = 0; i < tries; ++i) {
+        // Let the run go on for a while between two holds.
+        Sleep(20);
+        const double posted = nowMs();
+        e2e::click(results, e2e::results::run);
+        const double took = waitForStatus(results, L"Stopped", posted);
+        if (took < 0) {
+            break;
+        }
+        held.push_back(took);
+        e2e::click(results, e2e::results::run);
+        if (waitForStatus(results, L"Please wait", nowMs()) < 0) {
+            break;
+        }
+    }
+    endSearch(results);
+    return held;
+}
+
+std::vector<double> timeShows(DWORD processId, HWND queryDialog, const std::wstring& findText,
+                              int tries) {
+    std::vector<double> shown;
+    while (static_cast<int>(shown.size()) < tries) {
+        const HWND results = beginSearch(processId, queryDialog, findText);
+        if (results == nullptr) {
+            break;
+        }
+        const HWND list = e2e::control(results, e2e::results::list);
+        const int rows = e2e::listRowsOnScreen(list);
+        // Row i: when the list first counted its line, and whether the screen shows it yet.
+        std::vector<double> counted(static_cast<size_t>(rows), -1);
+        std::vector<bool> seen(static_cast<size_t>(rows), false);
+        LRESULT known = 0;
+        int measured = 0;
+        const size_t before = shown.size();
+        const double started = nowMs();
+        while (measured < rows && nowMs() - started < 120000) {
+            const LRESULT count = lineCount(list);
+            const double at = nowMs();
+            for (LRESULT line = known; line < std::min<LRESULT>(count, rows); ++line) {
+                counted[static_cast<size_t>(line)] = at;
+            }
+            known = std::max(known, count);
+            for (int row = 0; row < std::min<int>(static_cast<int>(known), rows); ++row) {
+                if (!seen[static_cast<size_t>(row)] && e2e::listRowShowsText(list, row)) {
+                    seen[static_cast<size_t>(row)] = true;
+                    shown.push_back(nowMs() - counted[static_cast<size_t>(row)]);
+                    ++measured;
+                }
+            }
+            if (statusOf(results) == L"Done" &&
+                measured == std::min<int>(static_cast<int>(known), rows)) {
+                break;
+            }
+            Sleep(1);
+        }
+        endSearch(results);
+        if (shown.size() == before) {
+            break;
+        }
+    }
+    return shown;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double maximum(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+} // namespace bench

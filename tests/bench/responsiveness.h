@@ -1,0 +1,23 @@
+#pragma once
+
+// How quickly a running search answers, measured from another process: the time from posting
+// "&Stop" until the window reads "Stopped", and the time from a line entering the list until
+// the screen shows it.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Milliseconds for each try; fewer than tries when the search ended first.
+std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
+                              int tries);
+std::vector<double> timeShows(DWORD processId, HWND queryDialog, const std::wstring& findText,
+                              int tries);
+
+double median(std::vector<double> values);
+double maximum(const std::vector<double>& values);
+
+} // namespace bench

@@ -1,0 +1,196 @@
+// When the results list and the count label draw what was added, read back from the pixels the
+// controls have drawn: by time while a run goes on, at once when asked, normally while held or
+// done, and nothing at all once the window is gone.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "results/list_painting.h"
+#include "results/results_ids.h"
+#include "results/results_window.h"
+#include "win_test_support.h"
+#include "winlayer/controls.h"
+#include "winlayer/dialogs.h"
+
+namespace {
+
+using results::IDC_COUNT;
+using results::IDC_RESULT_LIST;
+using winlayer::ControlKind;
+
+// Dark pixels inside a rectangle of a window's client area, as the window has drawn them.
+int inkIn(HWND window, RECT area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const HDC source = GetDC(window);
+    const HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    int ink = 0;
+    const auto* pixels = static_cast<const RGBQUAD*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+        ink += pixels[i].rgbRed + pixels[i].rgbGreen + pixels[i].rgbBlue < 3 * 128 ? 1 : 0;
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+    return ink;
+}
+
+class ListPainting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog =
+            winlayer::createDialog(winlayer::Units::DialogUnits, nullptr, winlayer::DefaultPosition,
+                                   winlayer::DefaultPosition, 400, 320, 0, 0, "Painting");
+        ASSERT_NE(dialog, nullptr);
+        list = winlayer::addControl(
+            ControlKind::ListBox, dialog, IDC_RESULT_LIST, "", 20, 10, 360, 220,
+            WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_NOTIFY,
+            WS_EX_CLIENTEDGE);
+        label = winlayer::addControl(ControlKind::Label, dialog, IDC_COUNT, "", 25, 270, 100, 15,
+                                     SS_LEFT, 0);
+        ShowWindow(dialog, SW_SHOWNORMAL);
+        UpdateWindow(dialog);
+        wintest::drainMessages();
+        results::resultsDialog = dialog;
+        results::resultListHandle = list;
+    }
+    void TearDown() override {
+        results::paintNormally();
+        results::forgetResultsWindow();
+        results::resultsDialog = nullptr;
+        results::resultListHandle = nullptr;
+        DestroyWindow(dialog);
+    }
+
+    // Row 0 is the list's top row; two pixels in, away from any focus frame.
+    int rowInk(int row) const {
+        const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+        RECT client{};
+        GetClientRect(list, &client);
+        const int top = row * static_cast<int>(height);
+        return inkIn(list, {2, top + 2, client.right - 2, top + static_cast<int>(height) - 2});
+    }
+    int labelInk() const {
+        RECT client{};
+        GetClientRect(label, &client);
+        return inkIn(label, client);
+    }
+
+    // What a match does to the window: one line and the count.
+    void addLine(const std::string& line) {
+        winlayer::listAdd(dialog, IDC_RESULT_LIST, line);
+        winlayer::setControlText(label, " " + std::to_string(++added) + " items found");
+        results::foundLineAdded();
+    }
+
+    HWND dialog = nullptr;
+    HWND list = nullptr;
+    HWND label = nullptr;
+    int added = 0;
+};
+
+TEST_F(ListPainting, WhileRunningLinesAreDrawnOnlyWhenShown) {
+    results::paintByTime();
+    addLine("c:\\work\\first.txt");
+    addLine("c:\\work\\second.txt");
+    EXPECT_EQ(rowInk(0), 0);
+    EXPECT_EQ(rowInk(1), 0);
+    EXPECT_EQ(labelInk(), 0);
+
+    results::showFoundNow();
+    EXPECT_GT(rowInk(0), 0);
+    EXPECT_GT(rowInk(1), 0);
+    EXPECT_GT(labelInk(), 0);
+    // Still by time after the show: the next line waits for its turn.
+    addLine("c:\\work\\third.txt");
+    EXPECT_EQ(rowInk(2), 0);
+    Sleep(60);
+    results::showFoundIfDue();
+    EXPECT_GT(rowInk(2), 0);
+}
+
+TEST_F(ListPainting, AHandledMessageMakesTheShowDueAtOnce) {
+    results::paintByTime();
+    addLine("c:\\work\\first.txt");
+    // A message taken from the queue, as the pump takes one.
+    PostMessageW(dialog, WM_NULL, 0, 0);
+    winlayer::pumpOneMessage(0);
+    results::showFoundIfDue();
+    EXPECT_GT(rowInk(0), 0);
+}
+
+TEST_F(ListPainting, HeldOrDoneTheListPaintsNormallyAndShowFoundNowDrawsAtOnce) {
+    results::paintByTime();
+    addLine("c:\\work\\first.txt");
+    results::paintNormally();
+    EXPECT_GT(rowInk(0), 0) << "what was added is drawn when the run is held";
+    addLine("c:\\work\\second.txt");
+    results::showFoundNow();
+    EXPECT_GT(rowInk(1), 0);
+    EXPECT_GT(labelInk(), 0);
+}
+
+TEST_F(ListPainting, ARefillDrawsOnlyAtItsEndAndRestoresPaintingByTime) {
+    results::paintByTime();
+    {
+        results::ListRefill refill;
+        {
+            results::ListRefill nested;
+            addLine("c:\\work\\b.txt");
+        }
+        addLine("c:\\work\\a.txt");
+        results::showFoundNow();
+        EXPECT_EQ(rowInk(0), 0) << "the list draws nothing while it is refilled";
+    }
+    EXPECT_GT(rowInk(0), 0);
+    EXPECT_GT(rowInk(1), 0);
+    addLine("c:\\work\\c.txt");
+    EXPECT_EQ(rowInk(2), 0) << "back to painting by time";
+}
+
+TEST_F(ListPainting, ARefillWhileHeldDrawsAtItsEndAndTheListPaintsNormallyAgain) {
+    {
+        results::ListRefill refill;
+        addLine("c:\\work\\a.txt");
+        UpdateWindow(list);
+        EXPECT_EQ(rowInk(0), 0);
+    }
+    EXPECT_GT(rowInk(0), 0);
+    addLine("c:\\work\\b.txt");
+    UpdateWindow(list);
+    EXPECT_GT(rowInk(1), 0);
+}
+
+TEST_F(ListPainting, WithTheWindowGoneEveryEntryPointDoesNothing) {
+    results::paintByTime();
+    addLine("c:\\work\\a.txt");
+    DestroyWindow(dialog);
+    results::forgetResultsWindow();
+    results::resultsDialog = nullptr;
+    results::resultListHandle = nullptr;
+    results::showFoundNow();
+    results::showFoundIfDue();
+    { results::ListRefill refill; }
+
+    // The next window starts afresh, and its run paints by time again.
+    SetUp();
+    results::paintByTime();
+    addLine("c:\\work\\b.txt");
+    UpdateWindow(list);
+    EXPECT_EQ(rowInk(0), 0);
+}
+
+} // namespace
