@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "query/enter_key_hook.h"
 #include "query/folder_lists.h"
 #include "query/help_text.h"
 #include "query/query_ids.h"
@@ -167,9 +168,13 @@ INT_PTR QueryDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         initialise(window);
+        installEnterKeyHook();
         break;
     case WM_COMMAND:
         command(window, LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_DESTROY:
+        removeEnterKeyHook();
         break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {

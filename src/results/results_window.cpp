@@ -5,9 +5,11 @@
 
 #include "query/query_dialog.h"
 #include "results/list_painting.h"
+#include "results/open_item.h"
 #include "results/results_ids.h"
 #include "results/run_control.h"
 #include "results/search_run.h"
+#include "results/show_order.h"
 #include "search/search_request.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
@@ -70,6 +72,39 @@ void windowEnded() {
     forgetResultsWindow();
 }
 
+void command(int id, int notification) {
+    switch (id) {
+    case IDC_START_RUN:
+        runSearch();
+        break;
+    case IDC_RESULT_LIST:
+        openFoundItem(notification);
+        break;
+    case IDC_STOP:
+        if (notification == BN_CLICKED) {
+            runButtonClicked();
+        }
+        break;
+    case IDC_AS_FOUND:
+        if (notification == BN_CLICKED) {
+            showOrder(ListOrder::AsFound);
+        }
+        break;
+    case IDC_BY_SIZE:
+        if (notification == BN_CLICKED) {
+            showOrder(ListOrder::BySize);
+        }
+        break;
+    case IDC_BY_DATE:
+        if (notification == BN_CLICKED) {
+            showOrder(ListOrder::ByDate);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 HDC measureDc() {
@@ -122,17 +157,11 @@ INT_PTR ResultsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     case WM_SETCURSOR:
         trackPointer(reinterpret_cast<HWND>(wParam));
         break;
+    case WM_TIMER:
+        escapeCheck();
+        break;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_START_RUN:
-            runSearch();
-            break;
-        case IDC_STOP:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                runButtonClicked();
-            }
-            break;
-        }
+        command(LOWORD(wParam), HIWORD(wParam));
         break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {

@@ -206,6 +206,9 @@ bool focusForKeys(HWND topLevelWindow);
 bool pressKeys(HWND topLevelWindow, const std::vector<std::string>& keys);
 // A real left click in the middle of the window (a control or a dialog).
 bool clickMouse(HWND window);
+// Real left clicks in the middle of the list box's item index (from 0, scrolled into view):
+// one click, or two in quick succession for a double-click.
+bool clickListItem(HWND list, int index, int clicks = 1);
 // Writes a PNG of the whole screen to hostFile (a Unix path).
 bool screenshot(const std::string& hostFile);
 

@@ -124,6 +124,23 @@ bool clickMouse(HWND window) {
                           " click 1") == 0;
 }
 
+bool clickListItem(HWND list, int index, int clicks) {
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    RECT client;
+    if (top == LB_ERR || height == LB_ERR || height <= 0 || !GetClientRect(list, &client)) {
+        return false;
+    }
+    POINT point{client.right / 4, static_cast<long>((index - top) * height + height / 2)};
+    if (point.y >= client.bottom || !ClientToScreen(list, &point)) {
+        return false;
+    }
+    return runHostCommand("xdotool mousemove " + std::to_string(point.x) + " " +
+                          std::to_string(point.y) + " click --repeat " + std::to_string(clicks) +
+                          " --delay 60 1") == 0;
+}
+
 bool screenshot(const std::string& hostFile) {
     if (hostFile.find('\'') != std::string::npos) {
         return false;

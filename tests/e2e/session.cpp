@@ -2,8 +2,8 @@
 
 namespace e2e {
 
-Session::Session(const std::wstring& arguments, WORD showCommand)
-    : program_(sorvaneExe(), folder_.path(), arguments, showCommand) {
+Session::Session(const std::wstring& arguments, WORD showCommand, const std::wstring& exe)
+    : program_(exe, folder_.path(), arguments, showCommand) {
     if (program_.started()) {
         // Any title: the tests check it.
         dialog_ = waitForWindow(program_.processId(), dialogClass, L"");

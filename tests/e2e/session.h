@@ -17,7 +17,9 @@ const std::string& artifactsFolder();
 // The destructor closes the dialog if it is still there and ends the process.
 class Session {
 public:
-    explicit Session(const std::wstring& arguments = L"", WORD showCommand = SW_SHOWNORMAL);
+    // exe: another copy of the program, e.g. one with programs of the test's own beside it.
+    explicit Session(const std::wstring& arguments = L"", WORD showCommand = SW_SHOWNORMAL,
+                     const std::wstring& exe = sorvaneExe());
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

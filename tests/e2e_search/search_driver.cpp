@@ -113,6 +113,88 @@ ResultsView search(const Session& session, const SearchSetup& setup) {
     return shown;
 }
 
+namespace {
+
+// Bytes of hit k (hit0.txt, hit25.txt, ...): 1, 1, 2 and 5 KB as listed.
+constexpr DWORD hitBytes[] = {0, 1024, 1536, 5000};
+constexpr std::int32_t hitKilobytes[] = {1, 1, 2, 5};
+
+// Files of folder dN are dated the (1 + N % 3)th of January 2020, so many share a day.
+int hitDay(int folder) {
+    return 1 + folder % 3;
+}
+
+std::wstring folderName(int folder) {
+    return L"d" + std::to_wstring(folder);
+}
+
+// Folder and hit numbers of a file line ("...\d7\hit50.txt, ..."); false for other lines.
+bool hitOf(const std::wstring& line, int& folder, int& hit) {
+    const size_t name = line.rfind(L"\\hit");
+    const size_t dot = line.find(L".txt", name);
+    const size_t dir = name == std::wstring::npos ? name : line.rfind(L"\\d", name - 1);
+    if (name == std::wstring::npos || dot == std::wstring::npos || dir == std::wstring::npos) {
+        return false;
+    }
+    folder = std::stoi(line.substr(dir + 2, name - dir - 2));
+    hit = std::stoi(line.substr(name + 4, dot - name - 4)) / ManyEntriesTree::hitStride;
+    return true;
+}
+
+} // namespace
+
+ManyEntriesTree::ManyEntriesTree() {
+    for (int folder = 0; folder < folderCount; ++folder) {
+        const std::wstring prefix = L"Big\\" + folderName(folder) + L"\\";
+        for (int file = 0; file < filesPerFolder; ++file) {
+            if (file % hitStride != 0) {
+                root_.makeFile(prefix + L"e" + std::to_wstring(file) + L".txt");
+                continue;
+            }
+            const std::wstring hit = root_.makeFile(
+                prefix + L"hit" + std::to_wstring(file) + L".txt", hitBytes[file / hitStride]);
+            setLastWriteUtc(hit, 2020, 1, static_cast<WORD>(hitDay(folder)), 12, 0);
+        }
+        if (folder % folderStride == 0) {
+            root_.makeFolder(prefix + L"hitdir");
+        }
+    }
+}
+
+std::vector<std::wstring> ManyEntriesTree::foundLines(const std::wstring& entry) const {
+    std::vector<std::wstring> folders;
+    for (int folder = 0; folder < folderCount; ++folder) {
+        folders.push_back(folderName(folder));
+    }
+    std::sort(folders.begin(), folders.end());
+    std::vector<std::wstring> lines;
+    for (const std::wstring& name : folders) {
+        const int folder = std::stoi(name.substr(1));
+        const std::wstring path = lowerCase(entry) + name + L"\\";
+        for (int file = 0; file < filesPerFolder; file += hitStride) {
+            lines.push_back(path + L"hit" + std::to_wstring(file) + L".txt, " +
+                            std::to_wstring(hitKilobytes[file / hitStride]) + L" KB, 01/0" +
+                            std::to_wstring(hitDay(folder)) + L"/2020");
+        }
+        if (folder % folderStride == 0) {
+            lines.push_back(path + L"hitdir\\");
+        }
+    }
+    return lines;
+}
+
+std::int32_t ManyEntriesTree::sizeKey(const std::wstring& line) {
+    int folder = 0;
+    int hit = 0;
+    return hitOf(line, folder, hit) ? hitKilobytes[hit] : 0;
+}
+
+std::int32_t ManyEntriesTree::dateKey(const std::wstring& line) {
+    int folder = 0;
+    int hit = 0;
+    return hitOf(line, folder, hit) ? 20200100 + hitDay(folder) : 0;
+}
+
 std::wstring lowerCase(std::wstring text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });

@@ -3,6 +3,7 @@
 
 #include "session.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,31 @@ bool exitResults(HWND resultsWindow, HWND queryDialog);
 
 // Runs a whole search: setup, "&Begin", wait for the end, read the window, "&Exit".
 ResultsView search(const Session& session, const SearchSetup& setup);
+
+// A tree that takes the walk a while, with few matches among many entries: Big\d0 .. d39,
+// 100 files each, of which hit0.txt, hit25.txt, hit50.txt and hit75.txt match "hit", and a
+// folder hitdir in every tenth folder. Sizes and dates of the hits repeat, so that many keys
+// are equal.
+class ManyEntriesTree {
+public:
+    static constexpr int folderCount = 40;
+    static constexpr int filesPerFolder = 100;
+    static constexpr int hitStride = 25;
+    static constexpr int folderStride = 10;
+
+    ManyEntriesTree();
+    std::wstring bigFolder() const { return root_.path() + L"\\Big"; }
+
+    // The lines of a search for "hit" with sizes and dates, in found order (depth first, names
+    // in the order Wine lists them); entry is the search folder as the folder list shows it.
+    std::vector<std::wstring> foundLines(const std::wstring& entry) const;
+    // The size and date keys of such a line, from what the tree made: 0 for a folder.
+    static std::int32_t sizeKey(const std::wstring& line);
+    static std::int32_t dateKey(const std::wstring& line);
+
+private:
+    TempFolder root_;
+};
 
 std::wstring lowerCase(std::wstring text);
 // The bytes of a file; empty when it cannot be read.

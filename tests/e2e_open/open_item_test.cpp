@@ -1,0 +1,63 @@
+// Opening a found item with a real double-click: what the explorer is started with, and what
+// opens nothing.
+#include "open_fixture.h"
+
+namespace e2e {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+class OpenItem : public OpenFixture {};
+
+TEST_F(OpenItem, DoubleClickDuringTheRunStartsTheExplorerWithTheWholeLine) {
+    ASSERT_FALSE(program().empty());
+    ManyEntriesTree tree;
+    Session session(L"", SW_SHOWNORMAL, program());
+    ASSERT_NE(session.dialog(), nullptr);
+    const Lines entries = useSearchFolders(session, {tree.bigFolder()});
+    ASSERT_EQ(entries.size(), 1u);
+    SearchSetup setup;
+    setup.findText = L"hit";
+    setup.sizes = true;
+    setup.dates = true;
+    ASSERT_TRUE(applySetup(session.dialog(), setup));
+    const Lines found = tree.foundLines(entries[0]);
+
+    HWND window = begin(session);
+    ASSERT_NE(window, nullptr);
+    const HWND list = control(window, results::list);
+    ASSERT_TRUE(waitUntil([&] { return listItems(window, results::list).size() >= 3; }));
+    ASSERT_EQ(windowText(control(window, results::run)), L"&Stop")
+        << "the run ended before the double-click";
+    // A single click only selects; the double-click after it opens its own line, sizes and
+    // dates included.
+    ASSERT_TRUE(clickListItem(list, 1));
+    ASSERT_TRUE(clickListItem(list, 2, 2));
+    ASSERT_TRUE(waitForCalls(session, 1));
+    EXPECT_EQ(explorerCalls(session), Lines{explorerCommand(found[2])});
+
+    // The run went on to the same list.
+    ASSERT_TRUE(waitDone(window, 120000));
+    EXPECT_EQ(listItems(window, results::list), found);
+    ASSERT_TRUE(exitResults(window, session.dialog()));
+}
+
+TEST_F(OpenItem, NoneFoundOpensNothing) {
+    ASSERT_FALSE(program().empty());
+    SmallSearch small;
+    ASSERT_TRUE(small.ready);
+    setText(small.session.dialog(), query::findText, L"nowhere");
+    HWND window = beginAndWait(small.session);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(listItems(window, results::list), Lines{L"None found"});
+    ASSERT_TRUE(clickListItem(control(window, results::list), 0, 2));
+    ASSERT_TRUE(pressKeys(window, {"Return"}));
+    // Input is handled in order: once "&Exit" has closed the window, the double-click and
+    // Enter have been handled too.
+    ASSERT_TRUE(clickMouse(control(window, results::run)));
+    ASSERT_TRUE(waitForClose(window));
+    EXPECT_EQ(explorerCalls(small.session), Lines{});
+}
+
+} // namespace
+} // namespace e2e
