@@ -4,6 +4,7 @@
 #include <string>
 
 #include "query/query_dialog.h"
+#include "results/print_list.h"
 #include "results/results_ids.h"
 #include "results/run_control.h"
 #include "results/search_run.h"
@@ -128,6 +129,11 @@ INT_PTR ResultsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
         case IDC_STOP:
             if (HIWORD(wParam) == BN_CLICKED) {
                 runButtonClicked();
+            }
+            break;
+        case IDC_PRINT:
+            if (HIWORD(wParam) == BN_CLICKED) {
+                printResultList();
             }
             break;
         }
