@@ -1,0 +1,1 @@
+#include "print_driver.h"
