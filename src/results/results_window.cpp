@@ -6,6 +6,7 @@
 #include "query/query_dialog.h"
 #include "results/list_painting.h"
 #include "results/open_item.h"
+#include "results/print_list.h"
 #include "results/results_ids.h"
 #include "results/run_control.h"
 #include "results/search_run.h"
@@ -83,6 +84,11 @@ void command(int id, int notification) {
     case IDC_STOP:
         if (notification == BN_CLICKED) {
             runButtonClicked();
+        }
+        break;
+    case IDC_PRINT:
+        if (notification == BN_CLICKED) {
+            printResultList();
         }
         break;
     case IDC_AS_FOUND:

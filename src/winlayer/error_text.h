@@ -10,6 +10,8 @@ namespace winlayer {
 constexpr int NoError = 0;
 constexpr int OutOfMemoryError = 7;
 constexpr int FileNotFoundError = 53;
+constexpr int DeviceIoError = 57;
+constexpr int DeviceUnavailableError = 68;
 constexpr int PathNotFoundError = 76;
 // Numbers from here on end the program with exit code 255.
 constexpr int FirstFatalError = 241;
