@@ -37,8 +37,8 @@ protected:
     static Lines expectedLines(const std::wstring& searchFolder) {
         Lines lines;
         for (int folder = 0; folder < folderCount; ++folder) {
-            lines.push_back(lowerCase(searchFolder) + L"f" + std::to_wstring(folder + 10) + L"\\mark" +
-                            std::to_wstring(folder) + L".txt");
+            lines.push_back(lowerCase(searchFolder) + L"f" + std::to_wstring(folder + 10) +
+                            L"\\mark" + std::to_wstring(folder) + L".txt");
         }
         return lines;
     }
