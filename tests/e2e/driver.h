@@ -206,8 +206,12 @@ bool focusForKeys(HWND topLevelWindow);
 bool pressKeys(HWND topLevelWindow, const std::vector<std::string>& keys);
 // A real left click in the middle of the window (a control or a dialog).
 bool clickMouse(HWND window);
-// Real left clicks in the middle of the list box's item index (from 0, scrolled into view):
-// one click, or two in quick succession for a double-click.
+// The screen point a quarter across the list box's item index (from 0), which it scrolls into
+// view; false when the item cannot be shown.
+bool listItemPoint(HWND list, int index, POINT& point);
+// Real left clicks at a screen point: one, or two in quick succession for a double-click.
+bool clickAt(POINT point, int clicks = 1);
+// Real left clicks on the list box's item index (listItemPoint, then clickAt).
 bool clickListItem(HWND list, int index, int clicks = 1);
 // Writes a PNG of the whole screen to hostFile (a Unix path).
 bool screenshot(const std::string& hostFile);

@@ -124,7 +124,7 @@ bool clickMouse(HWND window) {
                           " click 1") == 0;
 }
 
-bool clickListItem(HWND list, int index, int clicks) {
+bool listItemPoint(HWND list, int index, POINT& point) {
     SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
     const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
@@ -132,13 +132,19 @@ bool clickListItem(HWND list, int index, int clicks) {
     if (top == LB_ERR || height == LB_ERR || height <= 0 || !GetClientRect(list, &client)) {
         return false;
     }
-    POINT point{client.right / 4, static_cast<long>((index - top) * height + height / 2)};
-    if (point.y >= client.bottom || !ClientToScreen(list, &point)) {
-        return false;
-    }
+    point = POINT{client.right / 4, static_cast<long>((index - top) * height + height / 2)};
+    return point.y < client.bottom && ClientToScreen(list, &point);
+}
+
+bool clickAt(POINT point, int clicks) {
     return runHostCommand("xdotool mousemove " + std::to_string(point.x) + " " +
                           std::to_string(point.y) + " click --repeat " + std::to_string(clicks) +
                           " --delay 60 1") == 0;
+}
+
+bool clickListItem(HWND list, int index, int clicks) {
+    POINT point{};
+    return listItemPoint(list, index, point) && clickAt(point, clicks);
 }
 
 bool screenshot(const std::string& hostFile) {

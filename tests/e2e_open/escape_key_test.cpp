@@ -30,10 +30,8 @@ TEST_F(EscapeKey, AfterAnOpenEscapeOffTheListClosesTheResultsWindowAndAbandonsTh
     ASSERT_TRUE(applySetup(session.dialog(), setup));
     HWND window = begin(session);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return !listItems(window, results::list).empty(); }));
-    ASSERT_TRUE(clickAndReturn(window, results::run));
-    ASSERT_EQ(windowText(control(window, results::run)), L"&Continue")
-        << "the run ended before it could be stopped";
+    ASSERT_TRUE(waitForCount(window, 1));
+    ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
     const Lines held = listItems(window, results::list);
 
     // Before any open, Escape does nothing.

@@ -26,13 +26,14 @@ TEST_F(OpenItem, DoubleClickDuringTheRunStartsTheExplorerWithTheWholeLine) {
     HWND window = begin(session);
     ASSERT_NE(window, nullptr);
     const HWND list = control(window, results::list);
-    ASSERT_TRUE(waitUntil([&] { return listItems(window, results::list).size() >= 3; }));
-    ASSERT_EQ(windowText(control(window, results::run)), L"&Stop")
-        << "the run ended before the double-click";
+    ASSERT_TRUE(waitForCount(window, 3));
+    POINT second{};
+    POINT third{};
+    ASSERT_TRUE(listItemPoint(list, 1, second) && listItemPoint(list, 2, third));
     // A single click only selects; the double-click after it opens its own line, sizes and
     // dates included.
-    ASSERT_TRUE(clickListItem(list, 1));
-    ASSERT_TRUE(clickListItem(list, 2, 2));
+    ASSERT_TRUE(whileRunning(window, [&] { return clickAt(second) && clickAt(third, 2); }))
+        << "the run ended before the double-click";
     ASSERT_TRUE(waitForCalls(session, 1));
     EXPECT_EQ(explorerCalls(session), Lines{explorerCommand(found[2])});
 

@@ -34,10 +34,9 @@ protected:
         SearchSetup setup;
         setup.findText = L"q";
         if (!applySetup(session.dialog(), setup) || (results = begin(session)) == nullptr ||
-            !waitUntil([&] { return listItems(results, e2e::results::list).size() >= 3; })) {
+            !waitForCount(results, 3) || !pressWhileRunning(results, e2e::results::print)) {
             return nullptr;
         }
-        click(results, e2e::results::print);
         HWND dialog = waitForPrintDialog(session.processId());
         // The walk waits inside the print dialog: the list holds still from here on.
         for (const std::wstring& line : listItems(results, e2e::results::list)) {

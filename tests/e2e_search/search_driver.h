@@ -1,6 +1,7 @@
 // Setting up a search in the query dialog, starting it, and reading the results window.
 #pragma once
 
+#include "running_walk.h"
 #include "session.h"
 
 #include <cstdint>
@@ -58,14 +59,14 @@ bool exitResults(HWND resultsWindow, HWND queryDialog);
 ResultsView search(const Session& session, const SearchSetup& setup);
 
 // A tree that takes the walk a while, with few matches among many entries: Big\d0 .. d39,
-// 100 files each, of which hit0.txt, hit25.txt, hit50.txt and hit75.txt match "hit", and a
+// 400 files each, of which hit0.txt, hit100.txt, hit200.txt and hit300.txt match "hit", and a
 // folder hitdir in every tenth folder. Sizes and dates of the hits repeat, so that many keys
 // are equal.
 class ManyEntriesTree {
 public:
     static constexpr int folderCount = 40;
-    static constexpr int filesPerFolder = 100;
-    static constexpr int hitStride = 25;
+    static constexpr int filesPerFolder = 400;
+    static constexpr int hitStride = 100;
     static constexpr int folderStride = 10;
 
     ManyEntriesTree();

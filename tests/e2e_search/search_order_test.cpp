@@ -115,20 +115,16 @@ TEST_F(ResultOrder, StopSortContinueAppendsAndTheNextStopSortsAllItems) {
     const Lines& found = searching.expected;
     HWND window = begin(searching.session);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return !listItems(window, results::list).empty(); }));
-    ASSERT_TRUE(clickAndReturn(window, results::run));
-    ASSERT_EQ(windowText(control(window, results::run)), L"&Continue")
-        << "the run ended before it could be stopped";
+    ASSERT_TRUE(waitForCount(window, 1));
+    ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
     const size_t firstStop = listItems(window, results::list).size();
     const Lines firstFound(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(firstStop));
     const Lines firstSorted = choose(window, results::bySize);
     EXPECT_EQ(firstSorted, bySize(firstFound));
 
     ASSERT_TRUE(clickAndReturn(window, results::run));
-    ASSERT_TRUE(waitUntil([&] { return listItems(window, results::list).size() > firstStop; }));
-    ASSERT_TRUE(clickAndReturn(window, results::run));
-    ASSERT_EQ(windowText(control(window, results::run)), L"&Continue")
-        << "the run ended before it could be stopped again";
+    ASSERT_TRUE(waitForCount(window, firstStop + 1));
+    ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped again";
     // Lines found after "&Continue" were appended in found order; the mark stayed.
     const Lines held = listItems(window, results::list);
     const Lines secondFound(found.begin(),
@@ -153,13 +149,14 @@ TEST_F(ResultOrder, ChoicesWhileTheRunGoesOnDropNoLine) {
     const Lines& found = searching.expected;
     HWND window = begin(searching.session);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return !listItems(window, results::list).empty(); }));
-    clickAndReturn(window, results::bySize);
-    ASSERT_EQ(windowText(control(window, results::run)), L"&Stop")
+    ASSERT_TRUE(waitForCount(window, 1));
+    ASSERT_TRUE(pressWhileRunning(window, results::bySize))
         << "the run ended before a choice could be made during it";
+    ASSERT_TRUE(waitUntil([&] { return checkState(window, results::bySize) == BST_CHECKED; }));
     const size_t shown = listItems(window, results::list).size();
-    ASSERT_TRUE(waitUntil([&] { return listItems(window, results::list).size() > shown; }));
-    clickAndReturn(window, results::byDate);
+    ASSERT_TRUE(waitForCount(window, shown + 1));
+    ASSERT_TRUE(pressWhileRunning(window, results::byDate))
+        << "the run ended before the second choice";
     ASSERT_TRUE(waitDone(window, runTimeoutMs));
     // The end of the run changes no order: the lines after the last choice are appended.
     EXPECT_EQ(sorted(listItems(window, results::list)), sorted(found));

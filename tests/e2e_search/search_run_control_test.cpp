@@ -47,11 +47,7 @@ protected:
             return nullptr;
         }
         HWND window = begin(session);
-        if (window == nullptr ||
-            !waitUntil([&] { return !windowText(control(window, results::count)).empty(); })) {
-            return nullptr;
-        }
-        return window;
+        return window != nullptr && waitForCount(window, 1) ? window : nullptr;
     }
 
     static bool press(HWND window, int id) { return clickAndReturn(window, id); }
@@ -67,9 +63,8 @@ TEST_F(RunControl, StopHoldsTheRunAndContinueFinishesTheSameList) {
     HWND window = beginBigSearch(session);
     ASSERT_NE(window, nullptr);
     for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(press(window, results::run));
+        ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
         const ResultsView held = view(window);
-        ASSERT_EQ(held.caption, L"&Continue") << "the run ended before it could be stopped";
         EXPECT_EQ(held.status, L"Stopped");
         EXPECT_EQ(focusedId(window), results::list);
         EXPECT_FALSE(held.lines.empty());
@@ -118,7 +113,10 @@ TEST_F(RunControl, ClosingTheWindowAbandonsTheRunAndTheQueryDialogGoesOn) {
     // never reaches the tracking log.
     HWND window = beginBigSearch(session, true);
     ASSERT_NE(window, nullptr);
-    closeWindow(window);
+    ASSERT_TRUE(whileRunning(window, [&] {
+        closeWindow(window);
+        return true;
+    })) << "the run ended before the window was closed";
     ASSERT_TRUE(waitForClose(window));
     ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(session.dialog()) != FALSE; }));
     EXPECT_EQ(resultsWindow(session.processId()), nullptr);
@@ -129,8 +127,7 @@ TEST_F(RunControl, ClosingTheWindowAbandonsTheRunAndTheQueryDialogGoesOn) {
     // Closed while held.
     window = beginBigSearch(session);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(press(window, results::run));
-    ASSERT_EQ(windowText(control(window, results::run)), L"&Continue");
+    ASSERT_TRUE(stopWhileRunning(window));
     closeWindow(window);
     ASSERT_TRUE(waitForClose(window));
     ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(session.dialog()) != FALSE; }));
