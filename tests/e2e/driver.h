@@ -81,6 +81,27 @@ private:
     std::wstring path_;
 };
 
+// ---- Pixel sizes the program's windows must have ----
+
+// A dialog of this process made from a DLGTEMPLATEEX with the program's dialog font ("arial",
+// 10 points, weight 400, not italic, character set 0): it maps dialog units to pixels as the
+// program's dialogs must, and measures text as the program's lists show it.
+class ReferenceDialog {
+public:
+    ReferenceDialog();
+    ~ReferenceDialog();
+    ReferenceDialog(const ReferenceDialog&) = delete;
+    ReferenceDialog& operator=(const ReferenceDialog&) = delete;
+
+    HWND window() const { return window_; }
+    RECT map(int x, int y, int width, int height) const;
+    // The pixel width of the widest line in the dialog's font; 0 for none.
+    int widestLine(const std::vector<std::wstring>& lines) const;
+
+private:
+    HWND window_ = nullptr;
+};
+
 // ---- The program's process ----
 
 // A started program. The destructor terminates it if it is still running.

@@ -59,65 +59,6 @@ bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) {
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
-INT_PTR CALLBACK inertDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
-// A dialog of this process made from a DLGTEMPLATEEX with the program's dialog font ("arial",
-// 10 points, weight 400, not italic, character set 0): it maps dialog units to pixels as the
-// program's dialog must.
-class ReferenceDialog {
-public:
-    ReferenceDialog() {
-        std::vector<WORD> words;
-        auto put16 = [&](WORD w) { words.push_back(w); };
-        auto put32 = [&](DWORD d) {
-            put16(LOWORD(d));
-            put16(HIWORD(d));
-        };
-        put16(1);      // dlgVer
-        put16(0xFFFF); // signature
-        put32(0);      // helpID
-        put32(0);      // exStyle
-        put32(WS_POPUP | DS_SETFONT);
-        put16(0); // no items
-        put16(0); // x
-        put16(0); // y
-        put16(300);
-        put16(245);
-        put16(0);   // no menu
-        put16(0);   // standard class
-        put16(0);   // no title
-        put16(10);  // points
-        put16(400); // weight
-        put16(0);   // italic (low byte) and character set (high byte)
-        for (const wchar_t* c = L"arial"; *c; ++c) {
-            put16(static_cast<WORD>(*c));
-        }
-        put16(0);
-        window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                             reinterpret_cast<LPCDLGTEMPLATEW>(words.data()),
-                                             nullptr, inertDialogProc, 0);
-    }
-    ~ReferenceDialog() {
-        if (window_) {
-            DestroyWindow(window_);
-        }
-    }
-    ReferenceDialog(const ReferenceDialog&) = delete;
-    ReferenceDialog& operator=(const ReferenceDialog&) = delete;
-
-    HWND window() const { return window_; }
-    RECT map(int x, int y, int width, int height) const {
-        RECT rect{x, y, x + width, y + height};
-        MapDialogRect(window_, &rect);
-        return rect;
-    }
-
-private:
-    HWND window_ = nullptr;
-};
-
 ::testing::AssertionResult sameRect(const RECT& actual, const RECT& expected) {
     if (EqualRect(&actual, &expected)) {
         return ::testing::AssertionSuccess();

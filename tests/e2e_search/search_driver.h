@@ -82,6 +82,21 @@ public:
 private:
     TempFolder root_;
 };
+// How far the results list scrolls sideways (LB_GETHORIZONTALEXTENT).
+int horizontalExtent(HWND resultsWindow);
+// The pixel width up to which the list must scroll once it has shown lines: the widest of
+// them in the list's font, measured in this process, plus 10.
+int extentFor(const std::vector<std::wstring>& lines);
+
+// Pixels of the status label as the screen shows it, counted by the colour of its text.
+struct LabelInk {
+    int red = 0;   // close to red 255, green 0, blue 0
+    int green = 0; // close to red 0, green 128, blue 0
+};
+LabelInk statusInk(HWND resultsWindow);
+
+// A message box (or other dialog) of the program other than its two windows.
+HWND waitForBox(const Session& session, HWND resultsWindow);
 
 std::wstring lowerCase(std::wstring text);
 // The bytes of a file; empty when it cannot be read.

@@ -24,26 +24,30 @@ TEST(SearchResults, WorkedExampleListsDepthFirstWithTheSearchFoldersLetterCase) 
     WorkTree tree;
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
+    const std::wstring work = tree.work + L"\\";
     const Lines entries = useSearchFolders(session, {tree.work});
-    ASSERT_EQ(entries.size(), 1u);
-    const std::wstring& work = entries[0];
+    ASSERT_EQ(entries, (Lines{work}));
 
     SearchSetup setup;
     setup.findText = L"A";
     ASSERT_TRUE(applySetup(session.dialog(), setup));
     HWND window = begin(session);
     ASSERT_NE(window, nullptr);
+    // The results window is the query dialog's, and the query dialog takes no input meanwhile.
+    EXPECT_EQ(GetWindow(window, GW_OWNER), session.dialog());
+    EXPECT_FALSE(IsWindowEnabled(session.dialog()));
     ASSERT_TRUE(waitDone(window));
     const ResultsView shown = view(window);
 
-    EXPECT_EQ(shown.lines, (Lines{lowerCase(work) + L"old\\a.txt", work + L"plan.txt"}));
+    const Lines expected{lowerCase(work) + L"old\\a.txt", work + L"plan.txt"};
+    EXPECT_EQ(shown.lines, expected);
     EXPECT_EQ(shown.count, L" 2 items found");
     EXPECT_EQ(shown.status, L"Done");
     EXPECT_EQ(shown.caption, L"&Exit");
     EXPECT_EQ(shown.title, L"Matching Files");
     EXPECT_EQ(focusedId(window), results::list);
     // The list scrolls sideways up to its widest line once the run is done.
-    EXPECT_GT(SendMessageW(control(window, results::list), LB_GETHORIZONTALEXTENT, 0, 0), 10);
+    EXPECT_EQ(horizontalExtent(window), extentFor(expected));
     EXPECT_FALSE(shown.bySizeEnabled);
     EXPECT_FALSE(shown.byDateEnabled);
     EXPECT_EQ(checkState(window, results::asFound), BST_CHECKED);
@@ -53,7 +57,7 @@ TEST(SearchResults, WorkedExampleListsDepthFirstWithTheSearchFoldersLetterCase) 
     // The query dialog keeps every setting, and a second search gives the same list.
     EXPECT_EQ(listItems(session.dialog(), query::folderList), entries);
     EXPECT_EQ(windowText(control(session.dialog(), query::findText)), L"A");
-    EXPECT_EQ(search(session, setup).lines, shown.lines);
+    EXPECT_EQ(search(session, setup).lines, expected);
 }
 
 TEST(SearchResults, SizesAndDatesAreAddedToFileLinesOnly) {
@@ -65,10 +69,9 @@ TEST(SearchResults, SizesAndDatesAreAddedToFileLinesOnly) {
     ASSERT_TRUE(setLastWriteUtc(plan, 2020, 1, 31, 23, 30));
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    const Lines entries = useSearchFolders(session, {work});
-    ASSERT_EQ(entries.size(), 1u);
-    const std::wstring file = entries[0] + L"plan.txt";
-    const std::wstring folder = lowerCase(entries[0]) + L"planning\\";
+    ASSERT_EQ(useSearchFolders(session, {work}), (Lines{work + L"\\"}));
+    const std::wstring file = work + L"\\plan.txt";
+    const std::wstring folder = lowerCase(work) + L"\\planning\\";
 
     SearchSetup setup;
     setup.findText = L"plan";
@@ -113,9 +116,8 @@ TEST(SearchResults, ExactNameWithFilesFoldersOrBoth) {
     BinTree tree;
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    const Lines entries = useSearchFolders(session, {tree.work});
-    ASSERT_EQ(entries.size(), 1u);
-    const std::wstring work = lowerCase(entries[0]);
+    ASSERT_EQ(useSearchFolders(session, {tree.work}), (Lines{tree.work + L"\\"}));
+    const std::wstring work = lowerCase(tree.work + L"\\");
 
     SearchSetup setup;
     setup.findText = L"Bin";
@@ -149,9 +151,8 @@ TEST(SearchResults, AndAndOrLookAtTheWholePath) {
     root.makeFile(L"Workq\\misc\\plain.txt");
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    const Lines entries = useSearchFolders(session, {work});
-    ASSERT_EQ(entries.size(), 1u);
-    const std::wstring base = lowerCase(entries[0]);
+    ASSERT_EQ(useSearchFolders(session, {work}), (Lines{work + L"\\"}));
+    const std::wstring base = lowerCase(work + L"\\");
 
     SearchSetup setup;
     setup.findText = L"HRQ * blockq";
@@ -172,15 +173,15 @@ TEST(SearchResults, ExceptFoldersAreNotEntered) {
     tree.root.makeFile(L"Work\\Keep\\banana.txt");
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    const Lines entries = useSearchFolders(session, {tree.work});
-    ASSERT_EQ(entries.size(), 1u);
+    const std::wstring work = tree.work + L"\\";
+    ASSERT_EQ(useSearchFolders(session, {tree.work}), (Lines{work}));
     ASSERT_TRUE(showFolderList(session.dialog(), true));
-    ASSERT_FALSE(addFolder(session.processId(), session.dialog(), tree.work + L"\\Old").empty());
+    ASSERT_EQ(addFolder(session.processId(), session.dialog(), work + L"Old"), work + L"Old\\");
 
     SearchSetup setup;
     setup.findText = L"a";
     EXPECT_EQ(search(session, setup).lines,
-              (Lines{lowerCase(entries[0]) + L"keep\\banana.txt", entries[0] + L"plan.txt"}));
+              (Lines{lowerCase(work) + L"keep\\banana.txt", work + L"plan.txt"}));
 }
 
 TEST(SearchResults, SearchFoldersAreWalkedInListOrder) {
@@ -191,15 +192,40 @@ TEST(SearchResults, SearchFoldersAreWalkedInListOrder) {
     root.makeFile(L"Second\\b2.txt");
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    const Lines entries = useSearchFolders(session, {second, first});
-    ASSERT_EQ(entries.size(), 2u);
+    ASSERT_EQ(useSearchFolders(session, {second, first}), (Lines{second + L"\\", first + L"\\"}));
 
     SearchSetup setup;
     setup.findText = L"b";
     setup.folders = false;
     const ResultsView shown = search(session, setup);
-    EXPECT_EQ(shown.lines, (Lines{entries[0] + L"b2.txt", entries[1] + L"b1.txt"}));
+    EXPECT_EQ(shown.lines, (Lines{second + L"\\b2.txt", first + L"\\b1.txt"}));
     EXPECT_EQ(shown.count, L" 2 items found");
+}
+
+// A search folder inside another is walked again in full, and the widest line of any search
+// folder sets how far the list scrolls.
+TEST(SearchResults, OverlappingSearchFoldersListSharedItemsTwice) {
+    WorkTree tree;
+    const std::wstring wide = L"a-name-long-enough-to-be-the-widest-line-of-all.txt";
+    tree.root.makeFile(L"Work\\" + wide);
+    const std::wstring work = tree.work + L"\\";
+    const std::wstring old = work + L"Old\\";
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {tree.work, work + L"Old"}), (Lines{work, old}));
+
+    SearchSetup setup;
+    setup.findText = L"a";
+    setup.folders = false;
+    ASSERT_TRUE(applySetup(session.dialog(), setup));
+    HWND window = begin(session);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(waitDone(window));
+    const Lines expected{work + wide, lowerCase(old) + L"a.txt", work + L"plan.txt",
+                         old + L"a.txt"};
+    EXPECT_EQ(view(window).lines, expected);
+    EXPECT_EQ(horizontalExtent(window), extentFor(expected));
+    ASSERT_TRUE(exitResults(window, session.dialog()));
 }
 
 TEST(SearchResults, NothingFoundShowsNoneFoundWithoutACount) {
@@ -230,8 +256,7 @@ TEST(SearchResults, TrackingNoteOnlyWithTracking) {
     WorkTree tree;
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    const Lines entries = useSearchFolders(session, {tree.work});
-    ASSERT_EQ(entries.size(), 1u);
+    ASSERT_EQ(useSearchFolders(session, {tree.work}), (Lines{tree.work + L"\\"}));
     SearchSetup setup;
     setup.findText = L"a";
     setup.track = true;
@@ -242,7 +267,7 @@ TEST(SearchResults, TrackingNoteOnlyWithTracking) {
     EXPECT_EQ(windowText(control(window, results::trackNote)),
               L"See the file 'trackingLog.txt' for the folders searched");
     EXPECT_EQ(readFile(session.folder().path() + L"\\trackingLog.txt"),
-              "Tracked folders which were read\r\n" + narrow(lowerCase(entries[0])) + "old\\\r\n");
+              "Tracked folders which were read\r\n" + narrow(lowerCase(tree.work)) + "\\old\\\r\n");
     ASSERT_TRUE(exitResults(window, session.dialog()));
 
     setup.track = false;
@@ -252,6 +277,40 @@ TEST(SearchResults, TrackingNoteOnlyWithTracking) {
     ASSERT_TRUE(waitDone(window));
     EXPECT_EQ(control(window, results::trackNote), nullptr);
     ASSERT_TRUE(exitResults(window, session.dialog()));
+}
+
+// With a folder named like the log in the current folder, no line can be written: every folder
+// met brings two boxes, the second with the run's log file number, 1 for the program's first
+// tracked run and 2 for its second.
+TEST(SearchResults, ALogThatCannotBeWrittenIsReportedWithTheRunsNumber) {
+    WorkTree tree;
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    CreateDirectoryW((session.folder().path() + L"\\trackingLog.txt").c_str(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {tree.work}), (Lines{tree.work + L"\\"}));
+    const std::wstring old = lowerCase(tree.work) + L"\\old\\";
+    SearchSetup setup;
+    setup.findText = L"a";
+    setup.track = true;
+    ASSERT_TRUE(applySetup(session.dialog(), setup));
+
+    for (const wchar_t* number : {L" 1   ", L" 2   "}) {
+        SCOPED_TRACE(number);
+        HWND window = begin(session);
+        ASSERT_NE(window, nullptr);
+        HWND box = waitForBox(session, window);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(messageBoxText(box), L" 52   Bad file name or number");
+        ASSERT_TRUE(pressMessageBoxButton(box));
+        box = waitForBox(session, window);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(messageBoxText(box), number + old);
+        ASSERT_TRUE(pressMessageBoxButton(box));
+        ASSERT_TRUE(waitDone(window));
+        // «Old» is still listed and read; the rest of «Work» is not.
+        EXPECT_EQ(view(window).lines, (Lines{old + L"a.txt"}));
+        ASSERT_TRUE(exitResults(window, session.dialog()));
+    }
 }
 
 TEST(SearchResults, EmptySearchListSearchesTheDriveRootAgain) {

@@ -29,12 +29,17 @@ TEST(ParseFindText, TermsAreTrimmedOfSpacesOnly) {
         EXPECT_EQ(v.filter.term2, "block");
         EXPECT_TRUE(v.forcePartOfName);
     }
+    // The terms are filled before a text is refused, so the verdict itself must say accepted.
     const FindTextVerdict orText = parseFindText("HR|Block");
+    EXPECT_EQ(orText.kind, Kind::Accepted);
+    EXPECT_TRUE(orText.forcePartOfName);
     EXPECT_EQ(orText.filter.op, FilterOp::Or);
     EXPECT_EQ(orText.filter.term1, "hr");
     EXPECT_EQ(orText.filter.term2, "block");
 
     const FindTextVerdict quoted = parseFindText("'HR' * 'Block'");
+    EXPECT_EQ(quoted.kind, Kind::Accepted);
+    EXPECT_EQ(quoted.filter.op, FilterOp::And);
     EXPECT_EQ(quoted.filter.term1, "'hr'");
     EXPECT_EQ(quoted.filter.term2, "'block'");
 
@@ -57,7 +62,13 @@ TEST(ParseFindText, PathTestComesFirst) {
     EXPECT_EQ(drive.kind, Kind::PathRejected);
     EXPECT_EQ(drive.replacement, "report.doc");
     EXPECT_EQ(parseFindText("c:\\temp").replacement, "temp");
-    EXPECT_EQ(parseFindText("abc\\").replacement, "");
+    // An empty replacement is also what a verdict holds before anything is filled in: a path
+    // whose last part is empty must still be refused, and one that ends in a name keeps it.
+    const FindTextVerdict trailing = parseFindText("ABC\\");
+    EXPECT_EQ(trailing.kind, Kind::PathRejected);
+    EXPECT_EQ(trailing.replacement, "");
+    EXPECT_EQ(parseFindText("abc\\\\").replacement, "");
+    EXPECT_EQ(parseFindText("\\ABC").replacement, "abc");
 
     const FindTextVerdict both = parseFindText("a\\b*c");
     EXPECT_EQ(both.kind, Kind::PathRejected);

@@ -3,6 +3,7 @@
 // are made on the Linux side of Wine.
 
 #include "search/folder_walk.h"
+#include "search/tracking_log.h"
 
 #include <algorithm>
 
@@ -149,6 +150,75 @@ TEST_F(WalkRobustness, NamesOutsideTheCodePageNeitherCrashNorOpenAnotherFolder) 
     }
 }
 
+TEST_F(WalkRobustness, AFolderThatRefusesToBeReadIsListedAndContributesNothingElse) {
+    tree.makeFile("Top\\Locked\\inner.txt");
+    tree.makeFolder("Top\\Locked\\Below");
+    tree.makeFile("Top\\open.txt");
+    const std::string top = tree.root() + "Top\\";
+    // Held open with no sharing, the folder can't be opened for reading by anyone, whoever
+    // runs the test (a permission bit would not stop an administrator or root).
+    HANDLE lock = CreateFileA((top + "Locked").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    WIN32_FIND_DATAA probe;
+    const HANDLE probeFind = FindFirstFileA((top + "Locked\\*.*").c_str(), &probe);
+    if (probeFind != INVALID_HANDLE_VALUE) {
+        FindClose(probeFind);
+    }
+    EXPECT_EQ(probeFind, INVALID_HANDLE_VALUE)
+        << "the lock did not keep the folder from being read";
+    search::searchRequest.trackFolders = true;
+    search::startTrackingLog();
+
+    search::walkFolder(top, results::runWalkCalls());
+    CloseHandle(lock);
+
+    EXPECT_EQ(found(), (Lines{lower(top) + "locked\\", top + "open.txt"}));
+    EXPECT_EQ(fileBytes(tree.root() + "trackingLog.txt"),
+              "Tracked folders which were read\r\n" + lower(top) + "locked\\\r\n");
+}
+
+TEST_F(WalkRobustness, TheDriveAloneIsReadAsItsRoot) {
+    // The first entry of C:\ as this test reads it itself; the walk is abandoned after it.
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA("C:\\*.*", &entry);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    std::string first;
+    do {
+        first = entry.cFileName;
+    } while ((first == "." || first == "..") && FindNextFileA(find, &entry));
+    FindClose(find);
+    ASSERT_NE(first, "..");
+    const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const std::string line = isFolder ? "c:\\" + lower(first) + "\\" : "C:\\" + lower(first);
+    // Every entry below the drive matches: «c:» is a component of its path.
+    search::searchRequest.findText = "c:";
+    search::searchRequest.filter.text = "c:";
+    search::searchRequest.searchFolders = {"C:"};
+
+    for (const std::string folder : {"C:", "C:\\\\"}) {
+        SCOPED_TRACE(folder);
+        results::clearFound();
+        results::runControl.resume = results::Resume::Wait;
+        search::SearchRequest& request = search::searchRequest;
+        request.matchMode = search::MatchMode::ExactName;
+        request.wantFiles = true;
+        request.wantFolders = true;
+        // The first entry's checkpoint ends the walk; "." and ".." have none.
+        bool abandoned = false;
+        PumpedAction abandon(1, [&] {
+            results::runControl.resume = results::Resume::Abandon;
+            abandoned = true;
+        });
+
+        search::walkFolder(folder, results::runWalkCalls());
+
+        EXPECT_TRUE(abandoned);
+        ASSERT_FALSE(found().empty());
+        EXPECT_EQ(found().front(), line);
+    }
+}
+
 TEST_F(WalkRobustness, AFileOfFourGibibytesHasNoSizePart) {
     const std::string top = tree.makeFolder("Big");
     for (const LONGLONG size : {4294967295LL, 4294967296LL}) {
@@ -176,6 +246,12 @@ TEST_F(WalkRobustness, FileDatesAreTheUtcDayOfTheLastWrite) {
     setLastWriteTime(tree.makeFile("Dated\\recent.txt", std::string(1536, 'x')), lateJanuary);
     search::searchRequest.showSizes = true;
     search::searchRequest.showDates = true;
+    // Only in a zone far enough from UTC would a date taken in local time show here.
+    FILETIME utc{static_cast<DWORD>(lateJanuary), static_cast<DWORD>(lateJanuary >> 32)};
+    FILETIME local{};
+    SYSTEMTIME localDay{};
+    ASSERT_TRUE(FileTimeToLocalFileTime(&utc, &local) && FileTimeToSystemTime(&local, &localDay));
+    ASSERT_NE(localDay.wDay, 31) << "the tests must run in a time zone east of UTC+0:30";
 
     search::walkFolder(top, results::runWalkCalls());
 

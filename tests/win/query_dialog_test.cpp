@@ -409,15 +409,21 @@ TEST(QueryDialogBehaviour, BeginRefusesAPathAndKeepsItsLastName) {
         EXPECT_TRUE(enabled(d, IDC_EXACT_NAME) == false);
         winlayer::enableControl(d, IDC_EXACT_NAME, true);
         winlayer::checkOption(d, IDC_PART_OF_NAME, IDC_EXACT_NAME, IDC_EXACT_NAME);
-        wintest::answerNextMessageBox(box);
+        wintest::SeenMessageBox second;
+        wintest::answerNextMessageBox(second);
         click(d, IDC_BEGIN);
+        ASSERT_TRUE(second.seen);
+        EXPECT_EQ(second.text, "Path not permitted in file to find");
         EXPECT_EQ(findText(d), "a*b.txt");
         EXPECT_FALSE(enabled(d, IDC_EXACT_NAME));
         EXPECT_EQ(winlayer::getCheck(d, IDC_PART_OF_NAME), 1);
 
         typeFindText(d, "abc\\");
-        wintest::answerNextMessageBox(box);
+        wintest::SeenMessageBox third;
+        wintest::answerNextMessageBox(third);
         click(d, IDC_BEGIN);
+        ASSERT_TRUE(third.seen);
+        EXPECT_EQ(third.text, "Path not permitted in file to find");
         EXPECT_EQ(findText(d), "");
     });
 }
