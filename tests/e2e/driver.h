@@ -176,6 +176,10 @@ int focusedId(HWND dialog); // the focused control's identifier, 0 when none of 
 
 // ---- What the screen shows ----
 
+// The pixels of a rectangle of the screen (screen coordinates), row by row from the top; empty
+// when it cannot be read.
+std::vector<RGBQUAD> screenPixels(const RECT& area);
+
 // Whether row (0 for the list's top row) of a list box shows text on the screen now, read back
 // from the screen's pixels: a line the list holds but has not drawn does not count.
 bool listRowShowsText(HWND list, int row);

@@ -13,10 +13,24 @@ bool isInk(RGBQUAD pixel) {
 
 // Dark pixels in a rectangle of the screen (screen coordinates); -1 when it cannot be read.
 int inkIn(const RECT& area) {
+    const std::vector<RGBQUAD> pixels = screenPixels(area);
+    if (pixels.empty()) {
+        return -1;
+    }
+    int ink = 0;
+    for (const RGBQUAD pixel : pixels) {
+        ink += isInk(pixel) ? 1 : 0;
+    }
+    return ink;
+}
+
+} // namespace
+
+std::vector<RGBQUAD> screenPixels(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) {
-        return -1;
+        return {};
     }
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
@@ -29,26 +43,21 @@ int inkIn(const RECT& area) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    int ink = -1;
+    std::vector<RGBQUAD> pixels;
     if (bitmap != nullptr) {
         const HGDIOBJ previous = SelectObject(memory, bitmap);
         if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
             GdiFlush();
-            const auto* pixels = static_cast<const RGBQUAD*>(bits);
-            ink = 0;
-            for (int i = 0; i < width * height; ++i) {
-                ink += isInk(pixels[i]) ? 1 : 0;
-            }
+            const auto* read = static_cast<const RGBQUAD*>(bits);
+            pixels.assign(read, read + static_cast<size_t>(width) * static_cast<size_t>(height));
         }
         SelectObject(memory, previous);
         DeleteObject(bitmap);
     }
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return ink;
+    return pixels;
 }
-
-} // namespace
 
 bool listRowShowsText(HWND list, int row) {
     DWORD_PTR itemHeight = 0;

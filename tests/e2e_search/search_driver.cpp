@@ -193,6 +193,8 @@ std::int32_t ManyEntriesTree::dateKey(const std::wstring& line) {
     int folder = 0;
     int hit = 0;
     return hitOf(line, folder, hit) ? 20200100 + hitDay(folder) : 0;
+}
+
 int horizontalExtent(HWND resultsWindow) {
     return static_cast<int>(
         SendMessageW(control(resultsWindow, results::list), LB_GETHORIZONTALEXTENT, 0, 0));
@@ -206,41 +208,11 @@ int extentFor(const std::vector<std::wstring>& lines) {
 LabelInk statusInk(HWND resultsWindow) {
     RECT rect{};
     GetWindowRect(control(resultsWindow, results::status), &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
     LabelInk ink;
-    if (width <= 0 || height <= 0) {
-        return ink;
+    for (const RGBQUAD pixel : screenPixels(rect)) {
+        ink.red += pixel.rgbRed > 160 && pixel.rgbGreen < 90 && pixel.rgbBlue < 90;
+        ink.green += pixel.rgbGreen > 70 && pixel.rgbRed < 60 && pixel.rgbBlue < 60;
     }
-    // The screen copied into a bitmap of this process, read as 32-bit pixels (blue first).
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap != nullptr) {
-        const HGDIOBJ previous = SelectObject(memory, bitmap);
-        if (BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
-            const auto* pixel = static_cast<const BYTE*>(bits);
-            for (int i = 0; i < width * height; ++i, pixel += 4) {
-                const int blue = pixel[0];
-                const int green = pixel[1];
-                const int red = pixel[2];
-                ink.red += red > 160 && green < 90 && blue < 90;
-                ink.green += green > 70 && red < 60 && blue < 60;
-            }
-        }
-        SelectObject(memory, previous);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return ink;
 }
 
