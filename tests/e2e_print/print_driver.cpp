@@ -54,18 +54,6 @@ std::optional<int> intAfter(const std::string& line, const std::string& key) {
 
 } // namespace
 
-std::string narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &result[0], size,
-                        nullptr, nullptr);
-    return result;
-}
-
 std::wstring widen(const std::string& text) {
     return std::wstring(text.begin(), text.end());
 }

@@ -2,7 +2,7 @@
 // dialog, the CUPS queue's jobs, and the PDF's text and properties.
 #pragma once
 
-#include "session.h"
+#include "search_driver.h"
 
 #include <optional>
 #include <string>
@@ -84,7 +84,6 @@ std::optional<PrinterReport> reportPrinter(const std::vector<std::string>& lines
 std::vector<std::vector<std::string>>
 expectedPages(const std::vector<std::vector<std::string>>& cuts, int linesPerPage);
 
-std::string narrow(const std::wstring& text);
 std::wstring widen(const std::string& text);
 
 } // namespace e2e

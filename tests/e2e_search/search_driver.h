@@ -99,6 +99,8 @@ LabelInk statusInk(HWND resultsWindow);
 HWND waitForBox(const Session& session, HWND resultsWindow);
 
 std::wstring lowerCase(std::wstring text);
+// The text in the ANSI code page.
+std::string narrow(const std::wstring& text);
 // The bytes of a file; empty when it cannot be read.
 std::string readFile(const std::wstring& path);
 std::vector<std::wstring> sorted(std::vector<std::wstring> lines);

@@ -248,10 +248,6 @@ TEST(SearchResults, NothingFoundShowsNoneFoundWithoutACount) {
     ASSERT_TRUE(exitResults(window, session.dialog()));
 }
 
-std::string narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
-
 TEST(SearchResults, TrackingNoteOnlyWithTracking) {
     WorkTree tree;
     Session session;

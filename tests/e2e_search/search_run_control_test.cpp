@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,23 +13,35 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-// Many entries and few matches: the walk takes a while, while each match (a list insertion,
-// slow under Wine) stays rare.
+// Many entries and few matches: the walk takes a while, while each match (a list insertion)
+// stays rare. The hits of each folder are one character wider than those of the folder before,
+// so that lines found later are wider.
 class RunControl : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         tree = std::make_unique<TempFolder>();
+        const std::wstring big = lowerCase(tree->makeFolder(L"Big")) + L"\\";
+        expectedLog = "Tracked folders which were read\r\n";
         for (int folder = 0; folder < folderCount; ++folder) {
-            const std::wstring prefix = L"Big\\d" + std::to_wstring(folder) + L"\\";
+            std::wstring name = std::to_wstring(1000 + folder);
+            name[0] = L'd';
+            expectedLog += narrow(big + name) + "\\\r\n";
             for (int file = 0; file < filesPerFolder; ++file) {
                 const bool hit = file % hitStride == 0;
-                tree->makeFile(prefix + (hit ? L"hit" : L"e") + std::to_wstring(file) + L".txt");
+                const std::wstring leaf =
+                    hit ? L"hit" + std::to_wstring(file) +
+                              std::wstring(static_cast<size_t>(folder), L'w') + L".txt"
+                        : L"e" + std::to_wstring(file) + L".txt";
+                tree->makeFile(L"Big\\" + name + L"\\" + leaf);
             }
         }
     }
     static void TearDownTestSuite() { tree.reset(); }
 
     static std::wstring bigFolder() { return tree->path() + L"\\Big"; }
+    static std::string log(const Session& session) {
+        return readFile(session.folder().path() + L"\\trackingLog.txt");
+    }
 
     static constexpr int folderCount = 160;
     static constexpr int filesPerFolder = 100;
@@ -36,33 +49,51 @@ protected:
     static constexpr int lineCount = folderCount * (filesPerFolder / hitStride);
     static constexpr DWORD runTimeoutMs = 120000;
     static std::unique_ptr<TempFolder> tree;
+    // The log of a whole tracked search of Big, in walk order.
+    static std::string expectedLog;
 
-    // Starts the search of the big tree and waits for its first lines.
-    static HWND beginBigSearch(const Session& session, bool track = false) {
+    // Starts a search of the big tree once it is the only search folder; with waitForMatch,
+    // waits for its first line.
+    static HWND beginBigSearch(const Session& session, bool track = false,
+                               const std::wstring& findText = L"hit") {
         SearchSetup setup;
-        setup.findText = L"hit";
+        setup.findText = findText;
         setup.folders = false;
         setup.track = track;
         if (!applySetup(session.dialog(), setup)) {
             return nullptr;
         }
         HWND window = begin(session);
-        return window != nullptr && waitForCount(window, 1) ? window : nullptr;
+        return window != nullptr && (findText != L"hit" || waitForCount(window, 1)) ? window
+                                                                                    : nullptr;
     }
 
     static bool press(HWND window, int id) { return clickAndReturn(window, id); }
 };
 
 std::unique_ptr<TempFolder> RunControl::tree;
+std::string RunControl::expectedLog;
 
 TEST_F(RunControl, StopHoldsTheRunAndContinueFinishesTheSameList) {
     Session session;
     ASSERT_NE(session.dialog(), nullptr);
-    ASSERT_EQ(useSearchFolders(session, {bigFolder()}).size(), 1u);
+    ASSERT_EQ(useSearchFolders(session, {bigFolder()}), (Lines{bigFolder() + L"\\"}));
 
-    HWND window = beginBigSearch(session);
+    HWND window = beginBigSearch(session, true);
     ASSERT_NE(window, nullptr);
+    // Running: the list can't be scrolled sideways yet, and the status is red.
+    EXPECT_EQ(horizontalExtent(window), 0);
+    LabelInk ink = statusInk(window);
+    EXPECT_GT(ink.red, 0);
+    EXPECT_EQ(ink.green, 0);
     for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        // How long the running walk takes to find a few more lines: a hold that let the walk
+        // go on could not stay unnoticed for several times as long.
+        const ULONGLONG start = GetTickCount64();
+        ASSERT_TRUE(waitForCount(window, shownCount(window) + 3));
+        const DWORD span = std::max<DWORD>(300, 4 * static_cast<DWORD>(GetTickCount64() - start));
+
         ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
         const ResultsView held = view(window);
         EXPECT_EQ(held.status, L"Stopped");
@@ -70,33 +101,92 @@ TEST_F(RunControl, StopHoldsTheRunAndContinueFinishesTheSameList) {
         EXPECT_FALSE(held.lines.empty());
         EXPECT_LT(held.lines.size(), static_cast<size_t>(lineCount));
         EXPECT_EQ(held.count, L" " + std::to_wstring(held.lines.size()) + L" items found");
-        EXPECT_GT(SendMessageW(control(window, results::list), LB_GETHORIZONTALEXTENT, 0, 0), 10);
-        // Held: the window answers, but nothing is added.
-        Sleep(500);
-        EXPECT_EQ(view(window).lines, held.lines);
+        EXPECT_EQ(horizontalExtent(window), extentFor(held.lines));
+        ink = statusInk(window);
+        EXPECT_GT(ink.red, 0);
+        EXPECT_EQ(ink.green, 0);
+        // The log on disk is complete up to the folder of the last line found.
+        const std::string heldLog = log(session);
+        EXPECT_EQ(heldLog, expectedLog.substr(0, heldLog.size()));
+        const std::wstring& last = held.lines.back();
+        EXPECT_NE(heldLog.find(narrow(last.substr(0, last.rfind(L'\\') + 1)) + "\r\n"),
+                  std::string::npos);
+        // Held: the window answers, but nothing is added to the list or the log.
+        EXPECT_FALSE(waitUntil(
+            [&] { return log(session) != heldLog || view(window).lines != held.lines; }, span));
         EXPECT_EQ(windowText(control(window, results::count)), held.count);
 
         ASSERT_TRUE(press(window, results::run));
         EXPECT_EQ(windowText(control(window, results::run)), L"&Stop");
         EXPECT_EQ(windowText(control(window, results::status)), L"Please wait");
-        EXPECT_TRUE(waitUntil([&] {
-            return listItems(window, results::list).size() > held.lines.size() ||
-                   windowText(control(window, results::run)) == L"&Exit";
-        }));
+        // Lines of later folders, wider than any before, stay cut off until the next "&Stop".
+        ASSERT_TRUE(waitForCount(window, held.lines.size() + filesPerFolder / hitStride + 1));
+        ASSERT_TRUE(whileRunning(window, [] { return true; }));
+        const Lines grown = listItems(window, results::list);
+        EXPECT_GT(extentFor(grown), extentFor(held.lines));
+        EXPECT_EQ(horizontalExtent(window), extentFor(held.lines));
     }
     ASSERT_TRUE(waitDone(window, runTimeoutMs));
     const ResultsView interrupted = view(window);
     EXPECT_EQ(interrupted.status, L"Done");
     EXPECT_EQ(interrupted.count, L" " + std::to_wstring(lineCount) + L" items found");
+    EXPECT_EQ(horizontalExtent(window), extentFor(interrupted.lines));
+    EXPECT_EQ(log(session), expectedLog);
+    ink = statusInk(window);
+    EXPECT_EQ(ink.red, 0);
+    EXPECT_GT(ink.green, 0);
     ASSERT_TRUE(exitResults(window, session.dialog()));
 
-    window = begin(session);
+    window = beginBigSearch(session);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(waitDone(window, runTimeoutMs));
     const ResultsView uninterrupted = view(window);
     ASSERT_TRUE(exitResults(window, session.dialog()));
     EXPECT_EQ(uninterrupted.lines.size(), static_cast<size_t>(lineCount));
     EXPECT_EQ(interrupted.lines, uninterrupted.lines);
+}
+
+// Held before anything was found: no snapshot is taken and the focus stays on the button.
+TEST_F(RunControl, StopBeforeTheFirstMatchHoldsWithoutMovingTheFocus) {
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {bigFolder()}).size(), 1u);
+    HWND window = beginBigSearch(session, false, L"nowhere");
+    ASSERT_NE(window, nullptr);
+    const HWND run = control(window, results::run);
+    ASSERT_TRUE(whileRunning(window, [&] { return clickMouse(run); }))
+        << "the run ended before it could be stopped";
+    ASSERT_TRUE(waitUntil([&] { return !running(window); }));
+    const ResultsView held = view(window);
+    ASSERT_EQ(held.caption, L"&Continue");
+    EXPECT_EQ(held.status, L"Stopped");
+    EXPECT_TRUE(held.lines.empty());
+    EXPECT_EQ(held.count, L"");
+    EXPECT_EQ(focusedId(window), results::run);
+    EXPECT_EQ(horizontalExtent(window), 0);
+    closeWindow(window);
+    ASSERT_TRUE(waitForClose(window));
+}
+
+TEST_F(RunControl, AccessKeysPressTheRunButton) {
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {bigFolder()}).size(), 1u);
+    HWND window = beginBigSearch(session);
+    ASSERT_NE(window, nullptr);
+    // Keys go to the focused window; giving the focus needs the program's answer.
+    ASSERT_TRUE(focusForKeys(window));
+    ASSERT_TRUE(whileRunning(window, [] { return pressKeysHere({"alt+s"}); }))
+        << "the run ended before it could be stopped";
+    ASSERT_TRUE(waitUntil([&] { return !running(window); }));
+    ASSERT_EQ(windowText(control(window, results::run)), L"&Continue");
+    ASSERT_TRUE(pressKeys(window, {"alt+c"}));
+    ASSERT_TRUE(
+        waitUntil([&] { return windowText(control(window, results::status)) != L"Stopped"; }));
+    ASSERT_TRUE(waitDone(window, runTimeoutMs));
+    ASSERT_TRUE(pressKeys(window, {"alt+e"}));
+    EXPECT_TRUE(waitForClose(window));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(session.dialog()) != FALSE; }));
 }
 
 TEST_F(RunControl, ClosingTheWindowAbandonsTheRunAndTheQueryDialogGoesOn) {
