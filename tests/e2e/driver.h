@@ -229,8 +229,6 @@ bool focusForKeys(HWND topLevelWindow);
 // Presses keys (xdotool key names: "Tab", "shift+Tab", "a", "asterisk", "BackSpace", "Return")
 // into the top-level window, one after the other, after focusForKeys.
 bool pressKeys(HWND topLevelWindow, const std::vector<std::string>& keys);
-// Presses keys into whichever window has the focus now, without focusing one first.
-bool pressKeysHere(const std::vector<std::string>& keys);
 // A real left click in the middle of the window (a control or a dialog).
 bool clickMouse(HWND window);
 // The screen point a quarter across the list box's item index (from 0), which it scrolls into

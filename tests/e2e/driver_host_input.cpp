@@ -102,7 +102,7 @@ bool focusForKeys(HWND topLevelWindow) {
     return waitUntil([&] { return GetForegroundWindow() == topLevelWindow; });
 }
 
-bool pressKeysHere(const std::vector<std::string>& keys) {
+bool pressKeys(HWND topLevelWindow, const std::vector<std::string>& keys) {
     std::string command = "xdotool key";
     for (const std::string& key : keys) {
         if (!isPlainWord(key)) {
@@ -110,11 +110,7 @@ bool pressKeysHere(const std::vector<std::string>& keys) {
         }
         command += " " + key;
     }
-    return runHostCommand(command) == 0;
-}
-
-bool pressKeys(HWND topLevelWindow, const std::vector<std::string>& keys) {
-    return focusForKeys(topLevelWindow) && pressKeysHere(keys);
+    return focusForKeys(topLevelWindow) && runHostCommand(command) == 0;
 }
 
 bool clickMouse(HWND window) {

@@ -46,12 +46,12 @@ OpenFixture::SmallSearch::SmallSearch() {
     if (session.dialog() == nullptr) {
         return;
     }
-    const std::vector<std::wstring> entries = useSearchFolders(session, {root.path() + L"\\Work"});
-    if (entries.size() != 1) {
+    const std::wstring work = root.path() + L"\\Work";
+    if (useSearchFolders(session, {work}) != std::vector<std::wstring>{work + L"\\"}) {
         return;
     }
     for (const wchar_t* name : {L"pear.txt", L"plan.txt", L"plum.txt"}) {
-        lines.push_back(entries[0] + name);
+        lines.push_back(work + L"\\" + name);
     }
     SearchSetup setup;
     setup.findText = L"p";

@@ -25,16 +25,23 @@ protected:
     }
     static void TearDownTestSuite() { tree.reset(); }
 
-    // Starts the search and presses "&Print" once a few lines are shown; returns the print
-    // dialog, with the list's lines at that moment in shownAtPrint.
-    HWND printWhileRunning(const Session& session, HWND& results) {
+    // Starts the search and presses "&Print" (with the mouse, or with its access key Alt+P) once
+    // a few lines are shown; returns the print dialog, with the list's lines at that moment in
+    // shownAtPrint.
+    HWND printWhileRunning(const Session& session, HWND& results, bool byKey = false) {
         if (useSearchFolders(session, {folder}).size() != 1) {
             return nullptr;
         }
         SearchSetup setup;
         setup.findText = L"q";
         if (!applySetup(session.dialog(), setup) || (results = begin(session)) == nullptr ||
-            !waitForCount(results, 3) || !pressWhileRunning(results, e2e::results::print)) {
+            !waitForCount(results, 3)) {
+            return nullptr;
+        }
+        const bool pressed =
+            byKey ? whileRunning(results, [&] { return pressKeys(results, {"alt+p"}); })
+                  : pressWhileRunning(results, e2e::results::print);
+        if (!pressed) {
             return nullptr;
         }
         HWND dialog = waitForPrintDialog(session.processId());
@@ -98,7 +105,7 @@ TEST_F(PrintDuringRun, ClosingTheWindowInThePrintDialogStillPrintsWhatWasFound) 
     ASSERT_NE(session.dialog(), nullptr);
     HWND results = nullptr;
     const int before = lastPrintJob();
-    HWND dialog = printWhileRunning(session, results);
+    HWND dialog = printWhileRunning(session, results, true);
     ASSERT_NE(dialog, nullptr);
     closeWindow(results);
     ASSERT_TRUE(waitForClose(results));

@@ -12,7 +12,8 @@ namespace e2e {
 
 // The thread of a window's program stopped where it is for as long as this lives: the walk
 // makes no progress, and input and posted messages wait in its queue. Meanwhile only calls that
-// need no answer from the program may be made: shownText, PostMessageW, real input.
+// need no answer from the program may be made: shownText, PostMessageW, real input, and
+// focusForKeys (the foreground and the X focus are kept outside the program).
 class FrozenProgram {
 public:
     explicit FrozenProgram(HWND window);

@@ -161,7 +161,8 @@ ManyEntriesTree::ManyEntriesTree() {
     }
 }
 
-std::vector<std::wstring> ManyEntriesTree::foundLines(const std::wstring& entry) const {
+std::vector<std::wstring> ManyEntriesTree::foundLines() const {
+    const std::wstring entry = bigFolder() + L"\\";
     std::vector<std::wstring> folders;
     for (int folder = 0; folder < folderCount; ++folder) {
         folders.push_back(folderName(folder));

@@ -72,9 +72,9 @@ public:
     ManyEntriesTree();
     std::wstring bigFolder() const { return root_.path() + L"\\Big"; }
 
-    // The lines of a search for "hit" with sizes and dates, in found order (depth first, names
-    // in the order Wine lists them); entry is the search folder as the folder list shows it.
-    std::vector<std::wstring> foundLines(const std::wstring& entry) const;
+    // The lines of a search of bigFolder for "hit" with sizes and dates, in found order (depth
+    // first, names in the order Wine lists them).
+    std::vector<std::wstring> foundLines() const;
     // The size and date keys of such a line, from what the tree made: 0 for a folder.
     static std::int32_t sizeKey(const std::wstring& line);
     static std::int32_t dateKey(const std::wstring& line);
