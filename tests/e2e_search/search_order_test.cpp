@@ -63,6 +63,11 @@ protected:
         }
     };
 
+    static HWND beginAndWaitForFirstLine(const Session& session) {
+        HWND window = begin(session);
+        return window != nullptr && waitForCount(window, 1) ? window : nullptr;
+    }
+
     static Lines choose(HWND window, int id) {
         clickAndReturn(window, id);
         return listItems(window, results::list);
@@ -113,9 +118,8 @@ TEST_F(ResultOrder, StopSortContinueAppendsAndTheNextStopSortsAllItems) {
     Searching searching;
     ASSERT_TRUE(searching.ready);
     const Lines& found = searching.expected;
-    HWND window = begin(searching.session);
+    HWND window = beginAndWaitForFirstLine(searching.session);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitForCount(window, 1));
     ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
     const size_t firstStop = listItems(window, results::list).size();
     const Lines firstFound(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(firstStop));
@@ -147,9 +151,8 @@ TEST_F(ResultOrder, ChoicesWhileTheRunGoesOnDropNoLine) {
     Searching searching;
     ASSERT_TRUE(searching.ready);
     const Lines& found = searching.expected;
-    HWND window = begin(searching.session);
+    HWND window = beginAndWaitForFirstLine(searching.session);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(waitForCount(window, 1));
     ASSERT_TRUE(pressWhileRunning(window, results::bySize))
         << "the run ended before a choice could be made during it";
     ASSERT_TRUE(waitUntil([&] { return checkState(window, results::bySize) == BST_CHECKED; }));
