@@ -23,6 +23,8 @@ const char* const continueCaption = "&Continue";
 const char* const exitCaption = "&Exit";
 
 constexpr int red = RGB(255, 0, 0);
+// foundCount when "&Stop" last took (or, with nothing found, did not need) the snapshot.
+int32_t countAtStop = 0;
 constexpr int green = RGB(0, 128, 0);
 
 void setStatus(const std::string& text) {
@@ -52,6 +54,7 @@ void stopRun() {
     if (foundCount > 0) {
         presentFound();
     }
+    countAtStop = foundCount;
     setRunCaption(continueCaption);
     setStatus("Stopped");
     // Last, so the list draws once, with its new extent.
@@ -67,6 +70,14 @@ void continueRun() {
 }
 
 Checkpoint checkpointAndShow() {
+    // "&Stop" is handled before the walk tests its entry, so a match of that entry is listed
+    // after the snapshot was taken. It joins the snapshot before the walk waits: otherwise a
+    // sort or a print while held would leave out a line that the list shows, and a sort would
+    // drop it from the list for good.
+    if (runControl.held == 1 && runControl.resume == Resume::Wait && foundCount != countAtStop) {
+        presentFound();
+        countAtStop = foundCount;
+    }
     const Checkpoint answer = checkpoint();
     showFoundIfDue();
     return answer;

@@ -147,6 +147,38 @@ TEST_F(ResultOrder, StopSortContinueAppendsAndTheNextStopSortsAllItems) {
     ASSERT_TRUE(exitResults(window, searching.session.dialog()));
 }
 
+// Every entry matches, so the entry that the walk tests after taking "&Stop" is listed after
+// the snapshot: a choice while held still shows it, and the run ends with every line.
+TEST_F(ResultOrder, AChoiceWhileHeldKeepsTheLineFoundAsStopCame) {
+    TempFolder root;
+    const std::wstring every = root.makeFolder(L"Every");
+    Lines found;
+    for (int i = 1; i <= 2000; ++i) {
+        const std::wstring name = L"m" + std::to_wstring(10000 + i) + L".txt";
+        root.makeFile(L"Every\\" + name);
+        found.push_back(every + L"\\" + name);
+    }
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {every}), Lines{every + L"\\"});
+    SearchSetup setup;
+    setup.findText = L"m";
+    setup.folders = false;
+    ASSERT_TRUE(applySetup(session.dialog(), setup));
+    HWND window = beginAndWaitForFirstLine(session);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
+    const Lines held = listItems(window, results::list);
+    ASSERT_LT(held.size(), found.size());
+    EXPECT_EQ(held, Lines(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(held.size())));
+    EXPECT_EQ(choose(window, results::asFound), held);
+    EXPECT_EQ(horizontalExtent(window), extentFor(held));
+    ASSERT_TRUE(clickAndReturn(window, results::run));
+    ASSERT_TRUE(waitDone(window, runTimeoutMs));
+    EXPECT_EQ(listItems(window, results::list), found);
+    ASSERT_TRUE(exitResults(window, session.dialog()));
+}
+
 TEST_F(ResultOrder, ChoicesWhileTheRunGoesOnDropNoLine) {
     Searching searching;
     ASSERT_TRUE(searching.ready);
