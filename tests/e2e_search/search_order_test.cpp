@@ -188,7 +188,7 @@ TEST_F(ResultOrder, ChoicesWhileTheRunGoesOnDropNoLine) {
     ASSERT_TRUE(pressWhileRunning(window, results::bySize))
         << "the run ended before a choice could be made during it";
     ASSERT_TRUE(waitUntil([&] { return checkState(window, results::bySize) == BST_CHECKED; }));
-    const size_t shown = listItems(window, results::list).size();
+    const size_t shown = shownCount(window);
     ASSERT_TRUE(waitForCount(window, shown + 1));
     ASSERT_TRUE(pressWhileRunning(window, results::byDate))
         << "the run ended before the second choice";
