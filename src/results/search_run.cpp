@@ -100,6 +100,11 @@ void runSearch() {
     setStatus("Please wait");
     const HCURSOR previousPointer = winlayer::setPointer(winlayer::WaitPointer);
     maxLineWidth = 0;
+    // The window has just been shown and the query dialog under it disabled: both draw what
+    // they owe now, so that their paint messages do not reach the walk's pump, where each one
+    // handled would have the list drawn whole again.
+    RedrawWindow(query::queryDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(resultsDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     paintByTime();
 
     const std::vector<std::string>& folders = search::searchRequest.searchFolders;
