@@ -46,6 +46,13 @@ void presentFound() {
     setHorizontalExtent();
 }
 
+// Draws at once what the window and its controls owe.
+void drawOwed(HWND window) {
+    if (window) {
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}
+
 void stopRun() {
     runControl.held = 1;
     runControl.resume = Resume::Wait;
@@ -103,8 +110,8 @@ void runSearch() {
     // The window has just been shown and the query dialog under it disabled: both draw what
     // they owe now, so that their paint messages do not reach the walk's pump, where each one
     // handled would have the list drawn whole again.
-    RedrawWindow(query::queryDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RedrawWindow(resultsDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    drawOwed(query::queryDialog);
+    drawOwed(resultsDialog);
     paintByTime();
 
     const std::vector<std::string>& folders = search::searchRequest.searchFolders;

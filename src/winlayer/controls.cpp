@@ -135,8 +135,7 @@ int listAppend(HWND list, const std::string& text) {
     // same cost at any length.
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     if (count >= firstReservedCount && (count & (count - 1)) == 0) {
-        const auto textBytes = static_cast<LPARAM>((wide.size() + 1) * sizeof(wchar_t));
-        SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(count), count * textBytes);
+        SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
     }
     return static_cast<int>(index) + 1;
 }
