@@ -4,7 +4,6 @@
 
 #include <cstdint>
 
-#include "results/results_ids.h"
 #include "results/results_window.h"
 #include "winlayer/clock.h"
 #include "winlayer/controls.h"
@@ -23,10 +22,6 @@ int64_t shownAt = 0;
 unsigned long messagesAtShow = 0;
 // Lines the list held when it was last shown.
 LRESULT shownLines = 0;
-
-HWND countLabel() {
-    return resultsDialog ? winlayer::controlHandle(resultsDialog, IDC_COUNT) : nullptr;
-}
 
 void setRedraw(HWND control, bool on) {
     if (control) {
@@ -73,7 +68,7 @@ void noteShown() {
 // only its new rows.
 void showOnce(bool refilled) {
     HWND list = refills == 0 ? resultListHandle : nullptr;
-    HWND label = countLabel();
+    HWND label = countLabelHandle;
     const bool whole = refilled || winlayer::messagesTaken() != messagesAtShow;
     setRedraw(list, true);
     setRedraw(label, true);
@@ -98,7 +93,7 @@ void paintByTime() {
     if (refills == 0) {
         setRedraw(resultListHandle, false);
     }
-    setRedraw(countLabel(), false);
+    setRedraw(countLabelHandle, false);
     noteShown();
 }
 
@@ -111,8 +106,8 @@ void paintNormally() {
         setRedraw(resultListHandle, true);
         drawWhole(resultListHandle);
     }
-    setRedraw(countLabel(), true);
-    drawWhole(countLabel());
+    setRedraw(countLabelHandle, true);
+    drawWhole(countLabelHandle);
     noteShown();
 }
 
@@ -124,8 +119,8 @@ void showFoundNow() {
     if (refills == 0 && resultListHandle) {
         UpdateWindow(resultListHandle);
     }
-    if (HWND label = countLabel()) {
-        UpdateWindow(label);
+    if (countLabelHandle) {
+        UpdateWindow(countLabelHandle);
     }
     noteShown();
 }

@@ -21,6 +21,7 @@ namespace results {
 
 HWND resultsDialog = nullptr;
 HWND resultListHandle = nullptr;
+HWND countLabelHandle = nullptr;
 int32_t maxLineWidth = 0;
 
 namespace {
@@ -58,6 +59,7 @@ void initialise(HWND window) {
     measuring = std::make_unique<MeasuringDc>(window, listFont);
     winlayer::setControlSize(window, IDC_RESULT_LIST, 360, 220);
     resultListHandle = list;
+    countLabelHandle = winlayer::controlHandle(window, IDC_COUNT);
     // Posted, so that the run starts only once the modal loop runs and the window is shown.
     winlayer::postMessage(window, WM_COMMAND, MAKEWPARAM(IDC_START_RUN, 0), 0);
 }
@@ -69,6 +71,7 @@ void windowEnded() {
     measuring.reset();
     resultsDialog = nullptr;
     resultListHandle = nullptr;
+    countLabelHandle = nullptr;
     overStopButton = false;
     forgetResultsWindow();
 }

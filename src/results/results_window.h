@@ -12,6 +12,7 @@ namespace results {
 // Valid while the window exists; 0 otherwise.
 extern HWND resultsDialog;
 extern HWND resultListHandle;
+extern HWND countLabelHandle;
 
 // The widest list line measured in this window's run, in pixels.
 extern int32_t maxLineWidth;

@@ -6,7 +6,6 @@
 #include <cstddef>
 
 #include "results/list_painting.h"
-#include "results/results_ids.h"
 #include "results/results_window.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
@@ -46,9 +45,10 @@ void reportMatch(const search::FoundItem& item) {
     if (resultsDialog == nullptr) {
         return;
     }
-    winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, item.line);
-    winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_COUNT),
-                             search::countText(foundCount));
+    // By the handles kept while the window lives: finding a control by its identifier can be a
+    // round trip to the window system, costing more than the line itself.
+    winlayer::listAppend(resultListHandle, item.line);
+    winlayer::setControlText(countLabelHandle, search::countText(foundCount));
     SIZE extent = {0, 0};
     if (GetTextExtentPoint32A(measureDc(), item.line.data(), static_cast<int>(item.line.size()),
                               &extent) &&

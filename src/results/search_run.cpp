@@ -48,6 +48,13 @@ void presentFound() {
     setHorizontalExtent();
 }
 
+// Draws at once what the window and its controls owe.
+void drawOwed(HWND window) {
+    if (window) {
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}
+
 void stopRun() {
     runControl.held = 1;
     runControl.resume = Resume::Wait;
@@ -111,6 +118,11 @@ void runSearch() {
     setStatus("Please wait");
     const HCURSOR previousPointer = winlayer::setPointer(winlayer::WaitPointer);
     maxLineWidth = 0;
+    // The window has just been shown and the query dialog under it disabled: both draw what
+    // they owe now, so that their paint messages do not reach the walk's pump, where each one
+    // handled would have the list drawn whole again.
+    drawOwed(query::queryDialog);
+    drawOwed(resultsDialog);
     paintByTime();
 
     const std::vector<std::string>& folders = search::searchRequest.searchFolders;

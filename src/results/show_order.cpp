@@ -21,7 +21,7 @@ void refillList(const std::vector<std::string>& lines, const std::vector<std::in
     const std::size_t n = count < 0 ? 0 : std::min(static_cast<std::size_t>(count), available);
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t line = positions ? static_cast<std::size_t>((*positions)[i]) - 1 : i;
-        winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, lines[line]);
+        winlayer::listAppend(resultListHandle, lines[line]);
     }
 }
 

@@ -24,6 +24,23 @@ bool exactNameMatches(const SearchRequest& request, const std::string& entryName
     return request.wantFolders && contains("\\" + entryPath + "\\", "\\" + filter.text + "\\");
 }
 
+// Whether the second field from the end of path, cut at every "\", contains needle: what
+// contains(fieldOf(path, "\\", -2), needle) answers, found in place without building the
+// field, since the walk asks it for every entry.
+bool secondLastFieldContains(const std::string& path, const std::string& needle) {
+    const std::size_t end = path.rfind('\\');
+    if (end == std::string::npos || end == 0) {
+        return false; // no field before the last one, or an empty one
+    }
+    const std::size_t before = path.rfind('\\', end - 1);
+    const std::size_t start = before == std::string::npos ? 0 : before + 1;
+    if (start == end) {
+        return false; // an empty field contains nothing, not even the empty text
+    }
+    const std::size_t at = path.find(needle, start);
+    return at != std::string::npos && at + needle.size() <= end;
+}
+
 bool partOfNameMatches(const SearchRequest& request, const std::string& entryName,
                        const std::string& entryPath) {
     const std::string& needle = request.filter.text;
@@ -32,7 +49,7 @@ bool partOfNameMatches(const SearchRequest& request, const std::string& entryNam
     }
     // Second field from the end: a folder's own name (its path ends in "\"), the folder holding
     // a file, or the drive for a file in a drive's root.
-    return request.wantFolders && contains(winlayer::fieldOf(entryPath, "\\", -2), needle);
+    return request.wantFolders && secondLastFieldContains(entryPath, needle);
 }
 
 bool termsMatch(const NameFilter& filter, const std::string& entryPath) {

@@ -18,6 +18,9 @@ RECT pixelRect(HWND dialog, int x, int y, int width, int height) {
     return rect;
 }
 
+// Below this many items a list grows as it likes.
+constexpr LRESULT firstReservedCount = 1024;
+
 } // namespace
 
 const ControlKindInfo& controlKindInfo(ControlKind kind) {
@@ -113,14 +116,28 @@ LRESULT sendToControl(HWND dialog, int id, UINT message) {
 }
 
 int listAdd(HWND dialog, int id, const std::string& text) {
-    HWND list = GetDlgItem(dialog, id);
+    return listAppend(GetDlgItem(dialog, id), text);
+}
+
+int listAppend(HWND list, const std::string& text) {
     if (!list) {
         return 0;
     }
     const std::wstring wide = toWide(text);
     const LRESULT index =
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    return index < 0 ? 0 : static_cast<int>(index) + 1;
+    if (index < 0) {
+        return 0;
+    }
+    // A list box may grow its item array by a few items at a time, copying the whole array at
+    // each step, so that appending to a long list costs more the longer it is. Reserving room
+    // for as many items again whenever the count reaches a power of two keeps an append at the
+    // same cost at any length.
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    if (count >= firstReservedCount && (count & (count - 1)) == 0) {
+        SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
+    }
+    return static_cast<int>(index) + 1;
 }
 
 void listDelete(HWND dialog, int id, int position) {

@@ -58,6 +58,8 @@ LRESULT sendToControl(HWND dialog, int id, UINT message);
 // the selected position when it is at least from, else 0; listItemText with position 0 reads
 // the selected item.
 int listAdd(HWND dialog, int id, const std::string& text);
+// The same on a list already found, for callers that append many lines in a row.
+int listAppend(HWND list, const std::string& text);
 void listDelete(HWND dialog, int id, int position);
 int listSelected(HWND dialog, int id, int from);
 std::string listItemText(HWND dialog, int id, int position);

@@ -271,7 +271,12 @@ int pumpOneMessage(DWORD sleepMs) {
     static bool emptyAnswerHeld = false;
     const int64_t now = microsecondsNow();
     if (emptyAnswerHeld && now - emptyAnswerAt < emptyAnswerFreshUs) {
-        Sleep(sleepMs);
+        // The look that found the queue empty gave up the time slice less than a millisecond
+        // ago. Giving it up again at every call is a system call per entry and, on a busy
+        // machine, hands the processor to another process at every entry of the walk.
+        if (sleepMs > 0) {
+            Sleep(sleepMs);
+        }
         return openDialogCount;
     }
     MSG msg;

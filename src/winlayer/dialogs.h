@@ -43,9 +43,10 @@ void showModal(HWND dialog, DialogCallback callback, INT_PTR* resultTarget = nul
 void endDialog(HWND dialog, INT_PTR result);
 
 // Handles at most one waiting message of the thread, or sleeps sleepMs milliseconds when there
-// is none. Lets a long operation on the user-interface thread keep every window responsive.
-// For a millisecond after a look that found the queue empty, calls only sleep: a message waits
-// at most that much longer. Returns the number of open dialogs.
+// is none (0: yields the rest of the time slice). Lets a long operation on the user-interface
+// thread keep every window responsive. For a millisecond after a look that found the queue
+// empty, calls do not look again: they only sleep sleepMs, and with 0 return at once, the look
+// having yielded. A message waits at most that much longer. Returns the number of open dialogs.
 int pumpOneMessage(DWORD sleepMs);
 
 INT_PTR CALLBACK sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

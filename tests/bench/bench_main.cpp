@@ -1,5 +1,6 @@
 // Times, in one Wine session, the full search of the real sorvane.exe from "&Begin" to "Done"
-// against a bare enumeration of the same C:\ and the system's "dir /s /b".
+// against a bare enumeration of the same C:\ and the system's "dir /s /b"; the searches and the
+// bare enumeration each as the fastest of three runs.
 // It also times how quickly a running search answers (see responsiveness.h).
 // Usage: sorvane_bench <sorvane.exe> <few-match text> <10,000-match text> <100,000-match text>
 //                      <text of a few widely spread matches> [seconds allowed per search,
@@ -21,6 +22,10 @@ namespace {
 
 // Tries of each responsiveness measurement.
 constexpr int responsivenessTries = 50;
+
+// Each time below is the fastest of this many runs: other work on the machine can only slow a
+// run down, so the fastest run is the one it disturbed least.
+constexpr int timedRuns = 3;
 
 // A search still running after this long is abandoned and reported with its count so far.
 DWORD searchTimeoutMs = 30 * 60 * 1000;
@@ -44,9 +49,16 @@ private:
 };
 
 double timeBareWalk(long long& entries) {
-    const Stopwatch watch;
-    entries = bench::bareWalk("C:\\");
-    return watch.seconds();
+    double fastest = -1;
+    for (int run = 0; run < timedRuns; ++run) {
+        const Stopwatch watch;
+        entries = bench::bareWalk("C:\\");
+        const double seconds = watch.seconds();
+        if (fastest < 0 || seconds < fastest) {
+            fastest = seconds;
+        }
+    }
+    return fastest;
 }
 
 // -1 when cmd could not be started.
@@ -93,6 +105,23 @@ SearchTiming timeSearch(DWORD processId, HWND query, const std::wstring& findTex
     return timing;
 }
 
+// The fastest of timedRuns searches; a search that did not finish is not repeated.
+SearchTiming fastestSearch(DWORD processId, HWND query, const std::wstring& findText,
+                           const char* name) {
+    SearchTiming fastest;
+    for (int run = 0; run < timedRuns; ++run) {
+        const SearchTiming timing = timeSearch(processId, query, findText);
+        std::fprintf(stderr, "%s %.2f s\n", name, timing.seconds);
+        if (!timing.done) {
+            return timing;
+        }
+        if (!fastest.done || timing.seconds < fastest.seconds) {
+            fastest = timing;
+        }
+    }
+    return fastest;
+}
+
 double ratio(double part, double whole) {
     return whole > 0 ? part / whole : 0;
 }
@@ -121,7 +150,7 @@ int main(int argc, char** argv) {
 
     // The first read fills the caches; every figure below is taken warm.
     long long entries = 0;
-    timeBareWalk(entries);
+    bench::bareWalk("C:\\");
     const double bare = timeBareWalk(entries);
     const double dir = timeDirListing();
 
@@ -132,12 +161,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::fprintf(stderr, "bare %.2f s, dir %.2f s\n", bare, dir);
-    const SearchTiming few = timeSearch(program.processId(), query, widen(argv[2]));
-    std::fprintf(stderr, "few matches %.2f s\n", few.seconds);
-    const SearchTiming tenThousand = timeSearch(program.processId(), query, widen(argv[3]));
-    std::fprintf(stderr, "10,000 matches %.2f s\n", tenThousand.seconds);
-    const SearchTiming hundredThousand = timeSearch(program.processId(), query, widen(argv[4]));
-    std::fprintf(stderr, "100,000 matches %.2f s\n", hundredThousand.seconds);
+    const SearchTiming few =
+        fastestSearch(program.processId(), query, widen(argv[2]), "few matches");
+    const SearchTiming tenThousand =
+        fastestSearch(program.processId(), query, widen(argv[3]), "10,000 matches");
+    const SearchTiming hundredThousand =
+        fastestSearch(program.processId(), query, widen(argv[4]), "100,000 matches");
     // Holds while the list grows fastest; shows of lines that come one at a time.
     const std::vector<double> holds =
         bench::timeHolds(program.processId(), query, widen(argv[4]), responsivenessTries);

@@ -100,6 +100,19 @@ TEST(EntryMatches, PartOfNameFolderField) {
     EXPECT_FALSE(matchesFile(driveFolders, "c:\\x\\", "y.txt"));
 }
 
+// The folder field is found in place: its first and last bytes belong to it, the fields beside it
+// do not.
+TEST(EntryMatches, PartOfNameFolderFieldBounds) {
+    const SearchRequest folders = requestFor("proj", MatchMode::PartOfName, false, true);
+    EXPECT_TRUE(matchesFolder(folders, "c:\\a\\", "proj"));
+    EXPECT_TRUE(matchesFolder(folders, "c:\\a\\", "myproj"));
+    EXPECT_TRUE(matchesFile(folders, "c:\\a\\projects\\", "x.txt"));
+    EXPECT_FALSE(matchesFolder(folders, "c:\\proj\\", "x"));
+    EXPECT_FALSE(matchesFolder(folders, "c:\\a\\", "pro"));
+    EXPECT_FALSE(matchesFile(folders, "c:\\a\\pro\\", "j.txt"));
+    EXPECT_FALSE(matchesFile(folders, "c:\\proj\\a\\", "proj.txt"));
+}
+
 TEST(EntryMatches, PartOfNameIsAPlainFragment) {
     const SearchRequest ext = requestFor("e.tx", MatchMode::PartOfName, true, false);
     EXPECT_TRUE(matchesFile(ext, "c:\\", "file.txt"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "win_test_support.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
@@ -131,6 +133,29 @@ TEST_F(ControlsTest, ListPositionsCountFromOne) {
 
     winlayer::sendToControl(dialog, 15, LB_RESETCONTENT);
     EXPECT_EQ(winlayer::sendToControl(dialog, 15, LB_GETCOUNT), 0);
+}
+
+// A long list reserves room as it grows; every line stays where it was appended, with its text,
+// on both sides of each point where it does so, and a sorted list still sorts.
+TEST_F(ControlsTest, LongListsKeepEveryLineInPlace) {
+    HWND list = winlayer::addControl(ControlKind::ListBox, dialog, 17, "", 5, 5, 100, 80,
+                                     WS_BORDER | WS_VSCROLL, 0);
+    const int lines = 4100;
+    for (int i = 1; i <= lines; ++i) {
+        ASSERT_EQ(winlayer::listAppend(list, "line " + std::to_string(i)), i);
+    }
+    EXPECT_EQ(winlayer::sendToControl(dialog, 17, LB_GETCOUNT), lines);
+    for (const int position : {1, 1023, 1024, 1025, 2048, 2049, 4096, 4097, lines}) {
+        EXPECT_EQ(winlayer::listItemText(dialog, 17, position), "line " + std::to_string(position));
+    }
+
+    HWND sorted = winlayer::addControl(ControlKind::ListBox, dialog, 18, "", 5, 5, 100, 80, 0, 0);
+    for (int i = 1; i <= 1100; ++i) {
+        winlayer::listAppend(sorted, "b" + std::to_string(100000 + i));
+    }
+    EXPECT_EQ(winlayer::listAppend(sorted, "a"), 1);
+    EXPECT_EQ(winlayer::listItemText(dialog, 18, 1101), "b101100");
+    EXPECT_EQ(winlayer::listAppend(nullptr, "x"), 0);
 }
 
 TEST_F(ControlsTest, SortedListReturnsTheSortedPosition) {

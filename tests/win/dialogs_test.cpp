@@ -230,7 +230,7 @@ TEST(PumpOneMessage, TrustsAnEmptyQueueForAMillisecondAndLooksAgainAfterIt) {
     PostMessageW(target, WM_APP + 1, 0, 0);
     winlayer::pumpOneMessage(0);
     if (winlayer::microsecondsNow() - lookedFrom < 1000) {
-        EXPECT_TRUE(pumped.empty()) << "a call within the millisecond only yields";
+        EXPECT_TRUE(pumped.empty()) << "a call within the millisecond does not look";
     }
     Sleep(2);
     winlayer::pumpOneMessage(0);

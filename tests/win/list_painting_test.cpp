@@ -66,12 +66,14 @@ protected:
         wintest::drainMessages();
         results::resultsDialog = dialog;
         results::resultListHandle = list;
+        results::countLabelHandle = label;
     }
     void TearDown() override {
         results::paintNormally();
         results::forgetResultsWindow();
         results::resultsDialog = nullptr;
         results::resultListHandle = nullptr;
+        results::countLabelHandle = nullptr;
         DestroyWindow(dialog);
     }
 
@@ -181,6 +183,7 @@ TEST_F(ListPainting, WithTheWindowGoneEveryEntryPointDoesNothing) {
     results::forgetResultsWindow();
     results::resultsDialog = nullptr;
     results::resultListHandle = nullptr;
+    results::countLabelHandle = nullptr;
     results::showFoundNow();
     results::showFoundIfDue();
     { results::ListRefill refill; }
