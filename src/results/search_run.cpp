@@ -23,9 +23,10 @@ const char* const continueCaption = "&Continue";
 const char* const exitCaption = "&Exit";
 
 constexpr int red = RGB(255, 0, 0);
+constexpr int green = RGB(0, 128, 0);
+
 // foundCount when "&Stop" last took (or, with nothing found, did not need) the snapshot.
 int32_t countAtStop = 0;
-constexpr int green = RGB(0, 128, 0);
 
 void setStatus(const std::string& text) {
     winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_STATUS), text);
