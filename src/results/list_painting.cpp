@@ -19,9 +19,15 @@ int refills = 0;
 // Something was added that the screen does not show yet.
 bool pending = false;
 int64_t shownAt = 0;
-unsigned long messagesAtShow = 0;
+unsigned long disturbancesAtShow = 0;
 // Lines the list held when it was last shown.
 LRESULT shownLines = 0;
+
+// Messages handled that may have uncovered, scrolled or repainted the list, which draws nothing
+// of its own while its redrawing is off: all but the paints of the controls beside it.
+unsigned long listDisturbances() {
+    return winlayer::messagesTaken() - winlayer::paintsBesideTaken();
+}
 
 void setRedraw(HWND control, bool on) {
     if (control) {
@@ -59,17 +65,17 @@ void drawNewRows(HWND list) {
 void noteShown() {
     pending = false;
     shownAt = winlayer::microsecondsNow();
-    messagesAtShow = winlayer::messagesTaken();
+    disturbancesAtShow = listDisturbances();
     shownLines = resultListHandle ? winlayer::sendMessage(resultListHandle, LB_GETCOUNT, 0, 0) : 0;
 }
 
 // While painting by time: both controls draw once, with everything added so far; the whole
-// list when a message was handled since the last show (or the list was refilled), otherwise
-// only its new rows.
+// list when a message that may have disturbed it was handled since the last show (or the list
+// was refilled), otherwise only its new rows.
 void showOnce(bool refilled) {
     HWND list = refills == 0 ? resultListHandle : nullptr;
     HWND label = countLabelHandle;
-    const bool whole = refilled || winlayer::messagesTaken() != messagesAtShow;
+    const bool whole = refilled || listDisturbances() != disturbancesAtShow;
     setRedraw(list, true);
     setRedraw(label, true);
     if (whole) {
@@ -90,6 +96,7 @@ void paintByTime() {
         return;
     }
     byTime = true;
+    winlayer::watchPaintsBeside(resultListHandle);
     if (refills == 0) {
         setRedraw(resultListHandle, false);
     }
@@ -133,9 +140,7 @@ void showFoundIfDue() {
     if (!byTime) {
         return;
     }
-    // A handled message may have uncovered, scrolled or repainted the list, which draws
-    // nothing of its own while its redrawing is off.
-    if (winlayer::messagesTaken() != messagesAtShow ||
+    if (listDisturbances() != disturbancesAtShow ||
         (pending && winlayer::microsecondsNow() - shownAt >= showEveryUs)) {
         showOnce(false);
     }

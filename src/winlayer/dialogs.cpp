@@ -233,7 +233,7 @@ void showModal(HWND dialog, DialogCallback callback, INT_PTR* resultTarget) {
             Sleep(1);
             continue;
         }
-        noteMessageTaken();
+        noteMessageTaken(msg);
         if (!IsWindow(dialog) || !IsDialogMessageW(dialog, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -287,7 +287,7 @@ int pumpOneMessage(DWORD sleepMs) {
         return openDialogCount;
     }
     emptyAnswerHeld = false;
-    noteMessageTaken();
+    noteMessageTaken(msg);
     const HWND active = currentActiveDialog;
     if (!active || !IsWindow(active) || !IsDialogMessageW(active, &msg)) {
         TranslateMessage(&msg);

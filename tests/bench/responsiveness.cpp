@@ -76,8 +76,9 @@ std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstr
     }
     e2e::waitUntil([&] { return lineCount(e2e::control(results, e2e::results::list)) > 0; });
     for (int i = 0; i < tries; ++i) {
-        // Let the run go on for a while between two holds.
-        Sleep(20);
+        // Let the run go on for a while between two holds, a different while each time (20 to
+        // 69 ms), so that the clicks fall on every moment of the list's 50 ms showing cycle.
+        Sleep(static_cast<DWORD>(20 + i * 17 % 50));
         const double posted = nowMs();
         e2e::click(results, e2e::results::run);
         const double took = waitForStatus(results, L"Stopped", posted);

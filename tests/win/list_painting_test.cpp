@@ -134,6 +134,40 @@ TEST_F(ListPainting, AHandledMessageMakesTheShowDueAtOnce) {
     EXPECT_GT(rowInk(0), 0);
 }
 
+// Takes, with the pump, the paint that window owes; false when it never came.
+bool pumpPaintOf(HWND window) {
+    for (int i = 0; i < 100 && GetUpdateRect(window, nullptr, FALSE); ++i) {
+        winlayer::pumpOneMessage(0);
+        // The pump takes an empty answer as true for up to a millisecond.
+        Sleep(2);
+    }
+    return !GetUpdateRect(window, nullptr, FALSE);
+}
+
+TEST_F(ListPainting, APaintOfAnotherControlLeavesTheShowToItsTimeAPaintOfTheListDoesNot) {
+    const HWND button = winlayer::addControl(ControlKind::Button, dialog, 0, "Button", 150, 270, 60,
+                                             15, WS_TABSTOP, 0);
+    ShowWindow(button, SW_SHOW);
+    wintest::drainMessages();
+    results::paintByTime();
+    addLine("c:\\work\\first.txt");
+    results::showFoundNow();
+    addLine("c:\\work\\second.txt");
+
+    InvalidateRect(button, nullptr, TRUE);
+    ASSERT_TRUE(pumpPaintOf(button));
+    results::showFoundIfDue();
+    EXPECT_EQ(rowInk(1), 0);
+
+    // The list takes its paint without drawing while its redrawing is off, so the show that
+    // follows draws it whole: the row shown before as well as the new one.
+    InvalidateRect(list, nullptr, TRUE);
+    ASSERT_TRUE(pumpPaintOf(list));
+    results::showFoundIfDue();
+    EXPECT_GT(rowInk(0), 0);
+    EXPECT_GT(rowInk(1), 0);
+}
+
 TEST_F(ListPainting, HeldOrDoneTheListPaintsNormallyAndShowFoundNowDrawsAtOnce) {
     results::paintByTime();
     addLine("c:\\work\\first.txt");
