@@ -149,6 +149,7 @@ void showFoundIfDue() {
 void forgetResultsWindow() {
     byTime = false;
     pending = false;
+    winlayer::watchPaintsBeside(nullptr);
 }
 
 ListRefill::ListRefill() {

@@ -4,8 +4,8 @@
 // the list after an insertion costs far more than the insertion itself, so the list and the
 // label are drawn by time: what was added shows at most every 50 ms, sooner once a message that
 // may have disturbed the list has been handled (any but a paint of another control), and at once
-// whenever a caller asks. While the run is held or done, both draw
-// themselves as any control does. Each entry point is harmless when no results window exists.
+// whenever a caller asks. While the run is held or done, both draw themselves as any control
+// does. Each entry point is harmless when no results window exists.
 
 namespace results {
 

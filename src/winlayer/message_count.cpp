@@ -6,6 +6,7 @@ namespace {
 unsigned long takenCount = 0;
 unsigned long besideCount = 0;
 HWND watched = nullptr;
+HWND watchedParent = nullptr;
 
 } // namespace
 
@@ -18,15 +19,17 @@ void noteMessageTaken() {
 }
 
 void noteMessageTaken(const MSG& msg) {
-    ++takenCount;
+    noteMessageTaken();
+    // GA_PARENT, not GetParent: a window owned by the dialog is not beside the control.
     if (msg.message == WM_PAINT && watched && msg.hwnd != watched &&
-        GetParent(msg.hwnd) == GetParent(watched)) {
+        GetAncestor(msg.hwnd, GA_PARENT) == watchedParent) {
         ++besideCount;
     }
 }
 
 void watchPaintsBeside(HWND control) {
     watched = control;
+    watchedParent = control ? GetAncestor(control, GA_PARENT) : nullptr;
 }
 
 unsigned long paintsBesideTaken() {

@@ -16,7 +16,8 @@ void noteMessageTaken();
 void noteMessageTaken(const MSG& msg);
 
 // The paints taken so far for controls beside control (children of its parent other than
-// itself). Such a paint draws only its own control and leaves control as it was.
+// itself). Such a paint draws only its own control and leaves control as it was. A null control
+// watches nothing.
 void watchPaintsBeside(HWND control);
 unsigned long paintsBesideTaken();
 
