@@ -24,6 +24,10 @@ namespace {
 // The list may show another order after a sort, so the found order is kept here.
 std::vector<std::string> linesInFoundOrder;
 
+// Leading snapshot lines known to equal the found lines: a later snapshot of the same run
+// copies only the lines found since, where a copy of every line would hold up "&Stop".
+size_t linesAlreadyInSnapshot = 0;
+
 // Element position - 1 of list becomes value; the list is cut or grown to position elements,
 // so a count reset by the caller never leaves stale entries behind it.
 template <typename T> void storeAt(std::vector<T>& list, int32_t position, const T& value) {
@@ -41,6 +45,7 @@ void reportMatch(const search::FoundItem& item) {
     storeAt(sizeKeys, foundCount, item.sizeKey);
     storeAt(dateKeys, foundCount, item.dateKey);
     storeAt(linesInFoundOrder, foundCount, item.line);
+    linesAlreadyInSnapshot = std::min(linesAlreadyInSnapshot, static_cast<size_t>(foundCount) - 1);
 
     if (resultsDialog == nullptr) {
         return;
@@ -75,8 +80,12 @@ Checkpoint checkpoint() {
 void takeSnapshot() {
     const size_t n = static_cast<size_t>(foundCount);
     const size_t kept = std::min(n, linesInFoundOrder.size());
-    resultSnapshot.lines.assign(linesInFoundOrder.begin(),
-                                linesInFoundOrder.begin() + static_cast<std::ptrdiff_t>(kept));
+    std::vector<std::string>& lines = resultSnapshot.lines;
+    const size_t same = std::min({linesAlreadyInSnapshot, kept, lines.size()});
+    lines.resize(same);
+    lines.insert(lines.end(), linesInFoundOrder.begin() + static_cast<std::ptrdiff_t>(same),
+                 linesInFoundOrder.begin() + static_cast<std::ptrdiff_t>(kept));
+    linesAlreadyInSnapshot = kept;
     resultSnapshot.sizeOrder.assign(n, 0);
     resultSnapshot.dateOrder.assign(n, 0);
     resultSnapshot.sizeOrderBuilt = false;
@@ -92,6 +101,7 @@ void clearFound() {
     sizeKeys.clear();
     dateKeys.clear();
     linesInFoundOrder.clear();
+    linesAlreadyInSnapshot = 0;
 }
 
 } // namespace results
