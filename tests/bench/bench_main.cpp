@@ -202,6 +202,7 @@ int main(int argc, char** argv) {
     e2e::closeWindow(query);
     program.waitExit();
 
+    std::printf("sorvane.exe and this helper        %zu-bit\n", sizeof(void*) * 8);
     std::printf("entries under C:\\                 %lld\n", entries);
     std::printf("bare FindFirstFileA recursion     %8.2f s\n", bare);
     std::printf("cmd /c dir /s /b C:\\              %8.2f s   (%.2f x bare)\n", dir,
