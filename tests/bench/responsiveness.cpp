@@ -21,15 +21,6 @@ double nowMs() {
 
 constexpr double giveUpMs = 10000;
 
-// The text the status label holds now. GetWindowTextW reads another process's window text
-// without sending it a message, so the answer does not wait until the program next looks at its
-// queue (after the list has been drawn, for instance).
-std::wstring statusOf(HWND results) {
-    wchar_t text[64] = {};
-    GetWindowTextW(e2e::control(results, e2e::results::status), text, 64);
-    return text;
-}
-
 // Starts the search and waits for its results window.
 HWND beginSearch(DWORD processId, HWND queryDialog, const std::wstring& findText) {
     e2e::setText(queryDialog, e2e::query::findText, findText);
@@ -66,6 +57,15 @@ LRESULT lineCount(HWND list) {
 }
 
 } // namespace
+
+// GetWindowTextW reads another process's window text without sending it a message, so the
+// answer does not wait until the program next looks at its queue (after the list has been drawn,
+// for instance).
+std::wstring statusOf(HWND results) {
+    wchar_t text[64] = {};
+    GetWindowTextW(e2e::control(results, e2e::results::status), text, 64);
+    return text;
+}
 
 std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
                               int tries) {
