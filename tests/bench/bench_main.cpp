@@ -101,14 +101,10 @@ SearchTiming timeSearch(DWORD processId, HWND query, const std::wstring& findTex
     if (results == nullptr) {
         return timing;
     }
-    // The label is read a millisecond apart and without a message: a message would be answered
-    // only after the work that follows "Done" (the snapshot, the focus, the list drawn once).
-    const ULONGLONG deadline = GetTickCount64() + searchTimeoutMs;
-    while (bench::statusOf(results) != L"Done" && GetTickCount64() < deadline) {
-        Sleep(1);
-    }
+    // Read without a message, which the program would answer only after the work that follows
+    // "Done" (the snapshot, the focus, the list drawn once).
+    timing.done = bench::waitForStatus(results, L"Done", searchTimeoutMs);
     timing.seconds = watch.seconds();
-    timing.done = bench::statusOf(results) == L"Done";
     timing.count = e2e::windowText(e2e::control(results, e2e::results::count));
     e2e::closeWindow(results);
     e2e::waitForClose(results, searchTimeoutMs);

@@ -21,6 +21,15 @@ double nowMs() {
 
 constexpr double giveUpMs = 10000;
 
+// GetWindowTextW reads another process's window text without sending it a message, so the
+// answer does not wait until the program next looks at its queue (after the list has been drawn,
+// for instance).
+std::wstring statusOf(HWND results) {
+    wchar_t text[64] = {};
+    GetWindowTextW(e2e::control(results, e2e::results::status), text, 64);
+    return text;
+}
+
 // Starts the search and waits for its results window.
 HWND beginSearch(DWORD processId, HWND queryDialog, const std::wstring& findText) {
     e2e::setText(queryDialog, e2e::query::findText, findText);
@@ -33,21 +42,6 @@ void endSearch(HWND results) {
     e2e::waitForClose(results, 60000);
 }
 
-// Polls, a millisecond apart, until status reads text; the time it took, or -1.
-double waitForStatus(HWND results, const std::wstring& text, double since) {
-    while (nowMs() - since < giveUpMs) {
-        const std::wstring status = statusOf(results);
-        if (status == text) {
-            return nowMs() - since;
-        }
-        if (status == L"Done") {
-            return -1;
-        }
-        Sleep(1);
-    }
-    return -1;
-}
-
 LRESULT lineCount(HWND list) {
     DWORD_PTR count = 0;
     if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 5000, &count)) {
@@ -58,13 +52,19 @@ LRESULT lineCount(HWND list) {
 
 } // namespace
 
-// GetWindowTextW reads another process's window text without sending it a message, so the
-// answer does not wait until the program next looks at its queue (after the list has been drawn,
-// for instance).
-std::wstring statusOf(HWND results) {
-    wchar_t text[64] = {};
-    GetWindowTextW(e2e::control(results, e2e::results::status), text, 64);
-    return text;
+bool waitForStatus(HWND results, const std::wstring& text, double timeoutMs) {
+    const double since = nowMs();
+    while (nowMs() - since < timeoutMs) {
+        const std::wstring status = statusOf(results);
+        if (status == text) {
+            return true;
+        }
+        if (status == L"Done") {
+            return false;
+        }
+        Sleep(1);
+    }
+    return false;
 }
 
 std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
@@ -81,13 +81,12 @@ std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstr
         Sleep(static_cast<DWORD>(20 + i * 17 % 50));
         const double posted = nowMs();
         e2e::click(results, e2e::results::run);
-        const double took = waitForStatus(results, L"Stopped", posted);
-        if (took < 0) {
+        if (!waitForStatus(results, L"Stopped", giveUpMs)) {
             break;
         }
-        held.push_back(took);
+        held.push_back(nowMs() - posted);
         e2e::click(results, e2e::results::run);
-        if (waitForStatus(results, L"Please wait", nowMs()) < 0) {
+        if (!waitForStatus(results, L"Please wait", giveUpMs)) {
             break;
         }
     }

@@ -11,9 +11,10 @@
 
 namespace bench {
 
-// The text the results window's status label holds now, read without a message to the program,
-// so the answer neither waits for the program to look at its queue nor disturbs it.
-std::wstring statusOf(HWND results);
+// Polls the results window's status label, a millisecond apart and without a message to the
+// program (so the answer neither waits for the program to look at its queue nor disturbs it),
+// until it reads text; false when it reads "Done" instead or timeoutMs has passed.
+bool waitForStatus(HWND results, const std::wstring& text, double timeoutMs);
 
 // Milliseconds for each try; fewer than tries when the search ended first.
 std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
