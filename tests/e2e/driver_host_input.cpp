@@ -96,8 +96,8 @@ bool focusForKeys(HWND topLevelWindow) {
     if (xWindow.empty() || runHostCommand("xdotool windowfocus --sync " + xWindow) != 0) {
         return false;
     }
-    // Without a window manager, X focus does not activate the Wine window: Wine sends keys
-    // to its own foreground window, so that is set as well.
+    // X focus alone need not activate the Wine window (on a display without a window manager
+    // it does not): Wine sends keys to its own foreground window, so that is set as well.
     SetForegroundWindow(topLevelWindow);
     return waitUntil([&] { return GetForegroundWindow() == topLevelWindow; });
 }
