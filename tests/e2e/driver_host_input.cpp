@@ -4,6 +4,7 @@
 #include "driver.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
 #include <sstream>
 

@@ -20,8 +20,9 @@ constexpr const char* dpiVariable = "SORVANE_TEST_DPI";
 
 // The resolution a run at one resolution was started for; 0 in the run that starts them.
 int wantedDpi() {
-    const char* value = std::getenv(dpiVariable);
-    return value ? std::atoi(value) : 0;
+    char value[16] = "";
+    const DWORD length = GetEnvironmentVariableA(dpiVariable, value, sizeof(value));
+    return length > 0 && length < sizeof(value) ? std::atoi(value) : 0;
 }
 
 // Sets LogPixels for the processes started from now on and puts the previous value back.
@@ -105,7 +106,7 @@ public:
         LOGFONTW description{};
         description.lfHeight = -MulDiv(points, dpi, 72);
         description.lfWeight = FW_NORMAL;
-        wcsncpy(description.lfFaceName, face, LF_FACESIZE - 1);
+        std::wstring(face).copy(description.lfFaceName, LF_FACESIZE - 1);
         font_ = CreateFontIndirectW(&description);
     }
     ~Font() { DeleteObject(font_); }

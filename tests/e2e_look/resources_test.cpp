@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -130,7 +131,7 @@ TEST(ExecutableResources, IconHas16To256PixelImagesThatLoad) {
     std::vector<int> sizes;
     for (WORD i = 0; i < count; ++i) {
         IconDirectoryEntry entry;
-        memcpy(&entry, group.data() + 6 + i * sizeof(entry), sizeof(entry));
+        std::memcpy(&entry, group.data() + 6 + i * sizeof(entry), sizeof(entry));
         const int size = entry.width == 0 ? 256 : entry.width;
         sizes.push_back(size);
         SCOPED_TRACE(testing::Message() << size << " pixels");
@@ -159,7 +160,7 @@ std::vector<unsigned long> iconPixels(const ExecutableData& exe, int size) {
     const WORD count = group.size() >= 6 ? *reinterpret_cast<const WORD*>(group.data() + 4) : 0;
     for (WORD i = 0; i < count && group.size() >= 6 + (i + 1) * sizeof(IconDirectoryEntry); ++i) {
         IconDirectoryEntry entry;
-        memcpy(&entry, group.data() + 6 + i * sizeof(entry), sizeof(entry));
+        std::memcpy(&entry, group.data() + 6 + i * sizeof(entry), sizeof(entry));
         if ((entry.width == 0 ? 256 : entry.width) != size) {
             continue;
         }
