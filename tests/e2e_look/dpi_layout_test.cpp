@@ -272,9 +272,12 @@ TEST_F(AtOneDpi, BothWindowsScaleFitAndKeepTheirControlsApart) {
     // An item count as the label shows it, for a search that finds many.
     const std::vector<std::wstring> countTexts{L" 1000000 items found"};
     setText(session.dialog(), query::findText, L"zqxwv");
+    // Tracking adds the results window's longest label.
+    setCheck(session.dialog(), query::track, BST_CHECKED);
     click(session.dialog(), query::begin);
     const HWND results = waitForWindow(session.processId(), dialogClass, L"Matching Files");
     ASSERT_NE(results, nullptr);
+    ASSERT_NE(control(results, results::trackNote), nullptr);
 
     struct Expected {
         const char* name;
