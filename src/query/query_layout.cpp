@@ -1,8 +1,10 @@
 #include "query/query_dialog.h"
 
+#include "query/program_resources.h"
 #include "query/query_ids.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
+#include "winlayer/window_icon.h"
 
 namespace query {
 
@@ -23,6 +25,7 @@ HWND BuildQueryDialog() {
     if (!queryDialog) {
         return nullptr;
     }
+    winlayer::setWindowIcon(queryDialog, IDI_PROGRAM);
     const HWND d = queryDialog;
     constexpr DWORD groupStart = WS_GROUP | WS_TABSTOP;
     winlayer::addControl(ControlKind::Label, d, IDC_NONE, "Find: ", 7, 23, 25, 12, 0, 0);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "query/program_resources.h"
 #include "query/query_dialog.h"
 #include "results/list_painting.h"
 #include "results/open_item.h"
@@ -16,6 +17,7 @@
 #include "winlayer/dialogs.h"
 #include "winlayer/fonts.h"
 #include "winlayer/handles.h"
+#include "winlayer/window_icon.h"
 
 namespace results {
 
@@ -131,6 +133,7 @@ void BuildResultsWindow() {
         return;
     }
     resultsDialog = window;
+    winlayer::setWindowIcon(window, IDI_PROGRAM);
     using winlayer::ControlKind;
     winlayer::addControl(ControlKind::ListBox, window, IDC_RESULT_LIST, "", 20, 10, 360, 220,
                          WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL |

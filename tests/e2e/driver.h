@@ -241,4 +241,14 @@ bool clickListItem(HWND list, int index, int clicks = 1);
 // Writes a PNG of the whole screen to hostFile (a Unix path).
 bool screenshot(const std::string& hostFile);
 
+// One of the icon images that Wine gives a top-level window's X window (_NET_WM_ICON), which
+// taskbars and window managers draw: pixels as 0xAARRGGBB, row by row from the top.
+struct XIcon {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned long> argb;
+};
+// The X window's icon images (xprop); empty when it has none or they cannot be read.
+std::vector<XIcon> xWindowIcons(HWND topLevelWindow);
+
 } // namespace e2e

@@ -4,7 +4,9 @@
 #include "driver.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
+#include <sstream>
 
 namespace e2e {
 
@@ -25,6 +27,22 @@ std::string readSmallFile(const std::wstring& path) {
     ReadFile(file, buffer, sizeof(buffer) - 1, &got, nullptr);
     CloseHandle(file);
     return std::string(buffer, got);
+}
+
+std::string readWholeFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string text;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+        text.append(buffer, got);
+    }
+    CloseHandle(file);
+    return text;
 }
 
 // Key names and window numbers only: nothing the shell could take for syntax.
@@ -155,6 +173,46 @@ bool screenshot(const std::string& hostFile) {
     const std::string folder = slash == std::string::npos ? "." : hostFile.substr(0, slash);
     return runHostCommand("mkdir -p '" + folder + "' && import -window root '" + hostFile + "'",
                           30000) == 0;
+}
+
+std::vector<XIcon> xWindowIcons(HWND topLevelWindow) {
+    const std::string xWindow = xWindowOf(topLevelWindow);
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+    const std::wstring listing = std::wstring(temp, length) + L"sorvane-e2e-icon-" +
+                                 std::to_wstring(GetCurrentProcessId()) + L".txt";
+    const std::string listingOnHost = hostPath(listing);
+    if (xWindow.empty() || listingOnHost.empty() || listingOnHost.find('\'') != std::string::npos ||
+        runHostCommand("xprop -id " + xWindow + " -notype 32c _NET_WM_ICON > '" + listingOnHost +
+                       "'") != 0) {
+        return {};
+    }
+    // "_NET_WM_ICON = 16, 16, argb, argb, ..., 32, 32, ...": each image is its width, its
+    // height and then its pixels.
+    const std::string text = readWholeFile(listing);
+    DeleteFileW(listing.c_str());
+    const size_t equals = text.find('=');
+    if (equals == std::string::npos) {
+        return {};
+    }
+    std::vector<unsigned long> numbers;
+    std::istringstream values(text.substr(equals + 1));
+    for (std::string value; std::getline(values, value, ',');) {
+        numbers.push_back(std::strtoul(value.c_str(), nullptr, 10));
+    }
+    std::vector<XIcon> icons;
+    for (size_t at = 0; at + 2 <= numbers.size();) {
+        XIcon icon{static_cast<int>(numbers[at]), static_cast<int>(numbers[at + 1]), {}};
+        const size_t pixels = static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height);
+        if (icon.width <= 0 || icon.height <= 0 || at + 2 + pixels > numbers.size()) {
+            return {};
+        }
+        icon.argb.assign(numbers.begin() + static_cast<std::ptrdiff_t>(at + 2),
+                         numbers.begin() + static_cast<std::ptrdiff_t>(at + 2 + pixels));
+        icons.push_back(icon);
+        at += 2 + pixels;
+    }
+    return icons;
 }
 
 } // namespace e2e
