@@ -33,6 +33,11 @@ std::vector<Entry> entriesOf(const std::wstring& level) {
     return entries;
 }
 
+int utf8Length(const std::wstring& text) {
+    return WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                               nullptr, nullptr);
+}
+
 bool contains(const std::wstring& text, const std::wstring& part) {
     return text.find(part) != std::wstring::npos;
 }
@@ -122,8 +127,17 @@ void walk(const std::wstring& level, const std::wstring& shownLevel, const Expec
 } // namespace
 
 std::wstring lowered(std::wstring text) {
-    if (!text.empty()) {
-        CharLowerBuffW(&text[0], static_cast<DWORD>(text.size()));
+    // Character by character (a pair of surrogates is one), and one whose lower-case form takes
+    // another number of UTF-8 bytes stays as it is, as the program keeps it.
+    for (size_t at = 0; at < text.size();) {
+        const size_t units = IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() ? 2 : 1;
+        std::wstring character = text.substr(at, units);
+        const std::wstring original = character;
+        CharLowerBuffW(&character[0], static_cast<DWORD>(units));
+        if (utf8Length(character) == utf8Length(original)) {
+            text.replace(at, units, character);
+        }
+        at += units;
     }
     return text;
 }

@@ -23,7 +23,7 @@ struct ExpectedLine {
     int dateKey = 0;
 };
 
-// CharLowerBuffW over the whole text.
+// CharLowerBuffW of each character that keeps its UTF-8 length.
 std::wstring lowered(std::wstring text);
 
 // The lines of a search of folder (as the folder list shows it, with its trailing "\"), files

@@ -43,18 +43,6 @@ Lines sortedBy(const std::vector<ExpectedLine>& found, int ExpectedLine::*key) {
     return ordered;
 }
 
-std::string encoded(const std::wstring& text, UINT codePage) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
 // A tree of the given relative file paths; each file gets its own size and day, so that the
 // size and date orders are predictable.
 struct NamesTree {
@@ -83,7 +71,7 @@ void checkSearches(const NamesTree& tree, const std::vector<ExpectedSearch>& sea
     ASSERT_EQ(useSearchFolders(session, {tree.folder}), (Lines{entry}));
     for (const ExpectedSearch& wanted : searches) {
         SCOPED_TRACE(testing::Message() << "Find text of " << wanted.findText.size()
-                                        << " UTF-16 units: " << encoded(wanted.findText, CP_UTF8)
+                                        << " UTF-16 units: " << narrow(wanted.findText, CP_UTF8)
                                         << (wanted.exactName ? " (exact name)" : ""));
         SearchSetup setup;
         setup.findText = wanted.findText;
@@ -123,13 +111,14 @@ void checkSearches(const NamesTree& tree, const std::vector<ExpectedSearch>& sea
     // The log holds the folders in the program's code page.
     std::string log = "Tracked folders which were read\r\n";
     for (const std::wstring& folder : expectedTrackedFolders(entry)) {
-        log += encoded(folder, programCodePage) + "\r\n";
+        log += narrow(folder, programCodePage) + "\r\n";
     }
     EXPECT_EQ(readFile(session.folder().path() + L"\\trackingLog.txt"), log);
 }
 
 // Japanese with "\" (so, table, ability) and "|" (po) as second bytes in code page 932,
-// Chinese, Korean, Greek and Cyrillic in both cases, accented Latin in both cases, an emoji.
+// Chinese, Korean, Greek and Cyrillic in both cases, accented Latin in both cases, an emoji, and
+// a letter that the program keeps in upper case.
 const Lines everyScript = {
     L"\x8868\\inner.txt",
     L"\x30BD\x8868\x80FD\x30DD\\\x30BD\x30D5\x30C8.txt",
@@ -141,6 +130,8 @@ const Lines everyScript = {
     L"\x00C9\x0043\x004F\x004C\x0045 \x00E9\x0063\x006F\x006C\x0065.txt",
     L"smile\xD83D\xDE00.txt",
     L"plain.txt",
+    // A with stroke: its lower-case form takes three UTF-8 bytes instead of two.
+    L"\x023AXY.txt",
 };
 
 TEST(Utf8Names, EveryScriptIsFoundListedSortedAndTracked) {
@@ -162,6 +153,7 @@ TEST(Utf8Names, EveryScriptIsFoundListedSortedAndTracked) {
         {L"\x30BD * \x80FD"},
         {L"\xD55C\xAD6D|\xD83D\xDE00"},
         {L"\x30DD | \x043F\x0440\x0438"},
+        {L"\x023Axy"},
     };
     checkSearches(tree, searches, CP_UTF8);
 }
