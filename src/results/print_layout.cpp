@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "winlayer/char_steps.h"
+
 namespace results {
 
 const char* const printHeading = "List of found files and folders";
@@ -12,6 +14,16 @@ namespace {
 // The heading and the blank line after it.
 constexpr int32_t headingLines = 2;
 
+// The end of the character that holds byte at - 1: a cut at at never splits a character.
+size_t charEndAtOrAfter(const std::string& s, size_t at) {
+    const int codePage = winlayer::textCodePage();
+    if (at == 0 || at >= s.size()) {
+        return at;
+    }
+    const size_t start = winlayer::charStartAtOrBefore(codePage, s, at - 1);
+    return start + winlayer::charLengthAt(codePage, s, start);
+}
+
 } // namespace
 
 int fitPrefix(const std::string& text, double width, const MeasureWidth& measure) {
@@ -20,7 +32,10 @@ int fitPrefix(const std::string& text, double width, const MeasureWidth& measure
     // Each pass shortens the text in proportion to how much too wide it was.
     while (w > width && !t.empty()) {
         const double kept = std::floor(static_cast<double>(t.size()) * width / w);
-        t.resize(kept > 0 ? static_cast<size_t>(kept) : 0);
+        // Only whole characters are kept.
+        t.resize(kept > 0 ? winlayer::charStartAtOrBefore(winlayer::textCodePage(), t,
+                                                          static_cast<size_t>(kept))
+                          : 0);
         w = t.empty() ? 0 : measure(t);
     }
     return static_cast<int>(t.size());
@@ -34,7 +49,7 @@ std::vector<std::string> printedLines(const std::string& line, double width,
     while (!s.empty()) {
         size_t n = static_cast<size_t>(fitPrefix(s, width, measure));
         if (n < minimum) {
-            n = minimum;
+            n = charEndAtOrAfter(s, minimum);
         }
         if (n >= s.size()) {
             printed.push_back(s);

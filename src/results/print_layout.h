@@ -18,7 +18,7 @@ extern const char* const continuationIndent;
 // Width of a text in the printer's device units, drawn in the printing font.
 using MeasureWidth = std::function<double(const std::string& text)>;
 
-// How many leading bytes of text fit within width.
+// How many leading bytes of text fit within width, in whole characters.
 int fitPrefix(const std::string& text, double width, const MeasureWidth& measure);
 
 // The printed lines of one found line: the part that fits, then each rest after the indent.

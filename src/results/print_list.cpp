@@ -22,7 +22,7 @@ constexpr int reserveLines = 4;
 // The width fitPrefix compares with the printable width.
 double measure(HDC printerDc, const std::string& text) {
     SIZE extent = {0, 0};
-    GetTextExtentPoint32A(printerDc, text.data(), static_cast<int>(text.size()), &extent);
+    winlayer::textExtent(printerDc, text, extent);
     return extent.cx;
 }
 

@@ -9,6 +9,7 @@
 #include "results/results_window.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
+#include "winlayer/fonts.h"
 
 namespace results {
 
@@ -55,9 +56,7 @@ void reportMatch(const search::FoundItem& item) {
     winlayer::listAppend(resultListHandle, item.line);
     winlayer::setControlText(countLabelHandle, search::countText(foundCount));
     SIZE extent = {0, 0};
-    if (GetTextExtentPoint32A(measureDc(), item.line.data(), static_cast<int>(item.line.size()),
-                              &extent) &&
-        extent.cx > maxLineWidth) {
+    if (winlayer::textExtent(measureDc(), item.line, extent) && extent.cx > maxLineWidth) {
         maxLineWidth = extent.cx;
     }
     foundLineAdded();

@@ -96,11 +96,9 @@ void walkLevel(const std::string& levelPath, const WalkCalls& calls) {
             winlayer::setPointer(winlayer::WaitPointer);
         }
 
-        // Lowered in place: the same CharLowerBuffA that lowerCase uses, without a copy.
+        // Lowered in place: what lowerCase gives, without a copy.
         entryName.assign(data.cFileName);
-        if (!entryName.empty()) {
-            CharLowerBuffA(&entryName[0], static_cast<DWORD>(entryName.size()));
-        }
+        winlayer::lowerCaseInPlace(entryName);
         if (isDotEntry(entryName)) {
             continue;
         }

@@ -1,5 +1,6 @@
 #include "search/name_match.h"
 
+#include "winlayer/char_steps.h"
 #include "winlayer/text.h"
 
 namespace search {
@@ -28,6 +29,11 @@ bool exactNameMatches(const SearchRequest& request, const std::string& entryName
 // contains(fieldOf(path, "\\", -2), needle) answers, found in place without building the
 // field, since the walk asks it for every entry.
 bool secondLastFieldContains(const std::string& path, const std::string& needle) {
+    // There a "\" byte may be the second byte of a character; in UTF-8 no byte of a multi-byte
+    // character is below 0x80, and whole characters match only whole characters.
+    if (winlayer::doubleByteCodePage(winlayer::textCodePage())) {
+        return contains(winlayer::fieldOf(path, "\\", -2), needle);
+    }
     const std::size_t end = path.rfind('\\');
     if (end == std::string::npos || end == 0) {
         return false; // no field before the last one, or an empty one

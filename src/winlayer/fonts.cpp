@@ -77,4 +77,9 @@ void setControlFont(HWND dialog, int id, const FontObject& font) {
                  TRUE);
 }
 
+bool textExtent(HDC dc, const std::string& text, SIZE& extent) {
+    const std::wstring wide = toWide(text);
+    return GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent) != 0;
+}
+
 } // namespace winlayer

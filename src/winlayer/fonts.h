@@ -24,4 +24,9 @@ HFONT realiseFont(const FontObject& font, int pixelsPerInch);
 // Gives the control the font, realised for the control's device.
 void setControlFont(HWND dialog, int id, const FontObject& font);
 
+// The size of text drawn with the device context's font, measured in UTF-16: the ANSI form
+// would take a font's own character set for the code page, and count a UTF-8 character's
+// bytes as that many characters. False when the measurement failed.
+bool textExtent(HDC dc, const std::string& text, SIZE& extent);
+
 } // namespace winlayer

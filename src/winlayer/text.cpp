@@ -3,12 +3,48 @@
 #include <cstring>
 #include <vector>
 
+#include "winlayer/char_steps.h"
+
 namespace winlayer {
 
 namespace {
 
+// Whether bytes at to at + size of s are whole characters. Always so in a single-byte code
+// page; in a multi-byte one a match must not begin or end inside a character.
+bool wholeCharacters(const std::string& s, std::size_t at, std::size_t size) {
+    const int codePage = textCodePage();
+    return singleByteCodePage(codePage) ||
+           (isCharStart(codePage, s, at) && isCharStart(codePage, s, at + size));
+}
+
 bool occursAt(const std::string& s, std::size_t at, const std::string& t) {
-    return at + t.size() <= s.size() && s.compare(at, t.size(), t) == 0;
+    return at + t.size() <= s.size() && s.compare(at, t.size(), t) == 0 &&
+           wholeCharacters(s, at, t.size());
+}
+
+// The first occurrence of t in s at or after from that is made of whole characters of s.
+std::size_t findWhole(const std::string& s, const std::string& t, std::size_t from) {
+    for (std::size_t at = s.find(t, from); at != std::string::npos; at = s.find(t, at + 1)) {
+        if (wholeCharacters(s, at, t.size())) {
+            return at;
+        }
+    }
+    return std::string::npos;
+}
+
+// The last character start of s whose byte is one of set, npos when none.
+std::size_t lastCharOf(const std::string& s, const char* set) {
+    const int codePage = textCodePage();
+    if (singleByteCodePage(codePage)) {
+        return s.find_last_of(set);
+    }
+    std::size_t last = std::string::npos;
+    for (std::size_t at = 0; at < s.size(); at += charLengthAt(codePage, s, at)) {
+        if (s[at] != '\0' && std::strchr(set, s[at]) != nullptr) {
+            last = at;
+        }
+    }
+    return last;
 }
 
 int positionOf(std::size_t index) {
@@ -43,7 +79,7 @@ int findSubstring(int start, const std::string& s, const std::string& t) {
     if (t.empty()) {
         return start;
     }
-    const std::size_t at = s.find(t, static_cast<std::size_t>(start - 1));
+    const std::size_t at = findWhole(s, t, static_cast<std::size_t>(start - 1));
     return at == std::string::npos ? 0 : positionOf(at);
 }
 
@@ -52,8 +88,13 @@ int findAnyChar(int start, const std::string& s, const std::string& set) {
         return 0;
     }
     // find_first_of would take the set as a C string and stop at a NUL byte.
-    for (std::size_t at = static_cast<std::size_t>(start - 1); at < s.size(); ++at) {
-        if (std::memchr(set.data(), s[at], set.size()) != nullptr) {
+    const int codePage = textCodePage();
+    const std::size_t from = static_cast<std::size_t>(start - 1);
+    const bool single = singleByteCodePage(codePage);
+    // A character that begins before from is stepped over whole.
+    for (std::size_t at = single ? from : 0; at < s.size();
+         at += single ? 1 : charLengthAt(codePage, s, at)) {
+        if (at >= from && std::memchr(set.data(), s[at], set.size()) != nullptr) {
             return positionOf(at);
         }
     }
@@ -73,8 +114,11 @@ std::string trimLeftSpaces(const std::string& s) {
 }
 
 std::string trimRightSpaces(const std::string& s) {
-    const std::size_t last = s.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : s.substr(0, last + 1);
+    std::size_t end = s.size();
+    while (end > 0 && s[end - 1] == ' ' && wholeCharacters(s, end - 1, 1)) {
+        --end;
+    }
+    return s.substr(0, end);
 }
 
 std::string trimTrailing(const std::string& s, const std::string& t) {
@@ -82,7 +126,8 @@ std::string trimTrailing(const std::string& s, const std::string& t) {
         return s;
     }
     std::size_t end = s.size();
-    while (end >= t.size() && s.compare(end - t.size(), t.size(), t) == 0) {
+    while (end >= t.size() && s.compare(end - t.size(), t.size(), t) == 0 &&
+           wholeCharacters(s, end - t.size(), t.size())) {
         end -= t.size();
     }
     return s.substr(0, end);
@@ -95,7 +140,8 @@ std::string fieldOf(const std::string& s, const std::string& d, int n) {
     // Start offsets of every field; a field ends where the next delimiter begins.
     std::vector<std::size_t> starts{0};
     if (!d.empty()) {
-        for (std::size_t at = s.find(d); at != std::string::npos; at = s.find(d, at + d.size())) {
+        for (std::size_t at = findWhole(s, d, 0); at != std::string::npos;
+             at = findWhole(s, d, at + d.size())) {
             starts.push_back(at + d.size());
         }
     }
@@ -114,9 +160,9 @@ std::string pathPart(int part, const std::string& path) {
     if (path.size() > maxPathText) {
         return std::string();
     }
-    const std::size_t separator = path.find_last_of("\\:");
+    const std::size_t separator = lastCharOf(path, "\\:");
     const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-    const std::size_t period = path.find_last_of('.');
+    const std::size_t period = lastCharOf(path, ".");
     const std::size_t extStart =
         period != std::string::npos && period >= nameStart ? period : path.size();
     switch (part) {

@@ -46,7 +46,7 @@ const LPCWSTR manifestType = MAKEINTRESOURCEW(24);
 const LPCWSTR iconGroupType = MAKEINTRESOURCEW(14);
 const LPCWSTR iconType = MAKEINTRESOURCEW(3);
 
-TEST(ExecutableResources, ManifestDeclaresStylesDpiSystemsAndLevel) {
+TEST(ExecutableResources, ManifestDeclaresStylesDpiCodePageSystemsAndLevel) {
     const ExecutableData exe(sorvaneExe());
     ASSERT_NE(exe.module(), nullptr);
     const std::string manifest = exe.resource(manifestType, MAKEINTRESOURCEW(1));
@@ -56,6 +56,7 @@ TEST(ExecutableResources, ManifestDeclaresStylesDpiSystemsAndLevel) {
         R"(publicKeyToken="6595b64144ccf1df")",
         R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>)",
         R"(<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">system<)",
+        R"(<activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/WindowsSettings">UTF-8<)",
         R"(<requestedExecutionLevel level="asInvoker")",
         "{e2011457-1546-43c5-a5fe-008deee3d3f0}", // Vista
         "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", // 7

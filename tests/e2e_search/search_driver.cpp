@@ -237,14 +237,14 @@ std::wstring lowerCase(std::wstring text) {
     return text;
 }
 
-std::string narrow(const std::wstring& text) {
+std::string narrow(const std::wstring& text, UINT codePage) {
     if (text.empty()) {
         return {};
     }
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+    const int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &result[0], size,
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &result[0], size,
                         nullptr, nullptr);
     return result;
 }

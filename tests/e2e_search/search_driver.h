@@ -99,8 +99,8 @@ LabelInk statusInk(HWND resultsWindow);
 HWND waitForBox(const Session& session, HWND resultsWindow);
 
 std::wstring lowerCase(std::wstring text);
-// The text in the ANSI code page.
-std::string narrow(const std::wstring& text);
+// The text in the ANSI code page, or in another one.
+std::string narrow(const std::wstring& text, UINT codePage = CP_ACP);
 // The bytes of a file; empty when it cannot be read.
 std::string readFile(const std::wstring& path);
 std::vector<std::wstring> sorted(std::vector<std::wstring> lines);
