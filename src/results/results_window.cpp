@@ -16,6 +16,7 @@
 #include "winlayer/dialogs.h"
 #include "winlayer/fonts.h"
 #include "winlayer/handles.h"
+#include "winlayer/text_width.h"
 
 namespace results {
 
@@ -47,6 +48,7 @@ private:
 };
 
 std::unique_ptr<MeasuringDc> measuring;
+winlayer::TextWidths widths;
 
 constexpr int statusFontPoints = 14;
 
@@ -57,6 +59,7 @@ void initialise(HWND window) {
     HWND list = winlayer::controlHandle(window, IDC_RESULT_LIST);
     const auto listFont = reinterpret_cast<HFONT>(winlayer::sendMessage(list, WM_GETFONT, 0, 0));
     measuring = std::make_unique<MeasuringDc>(window, listFont);
+    winlayer::measureOn(widths, measuring->get());
     winlayer::setControlSize(window, IDC_RESULT_LIST, 360, 220);
     resultListHandle = list;
     countLabelHandle = winlayer::controlHandle(window, IDC_COUNT);
@@ -69,6 +72,7 @@ void initialise(HWND window) {
 void windowEnded() {
     runControl.resume = Resume::Abandon;
     measuring.reset();
+    winlayer::measureOn(widths, nullptr);
     resultsDialog = nullptr;
     resultListHandle = nullptr;
     countLabelHandle = nullptr;
@@ -116,8 +120,13 @@ void command(int id, int notification) {
 
 } // namespace
 
-HDC measureDc() {
-    return measuring ? measuring->get() : nullptr;
+bool lineWidth(const std::string& line, int32_t& width) {
+    int measuredWidth = 0;
+    if (!measuring || !winlayer::textWidth(widths, line, measuredWidth)) {
+        return false;
+    }
+    width = measuredWidth;
+    return true;
 }
 
 void BuildResultsWindow() {

@@ -54,11 +54,9 @@ void reportMatch(const search::FoundItem& item) {
     // round trip to the window system, costing more than the line itself.
     winlayer::listAppend(resultListHandle, item.line);
     winlayer::setControlText(countLabelHandle, search::countText(foundCount));
-    SIZE extent = {0, 0};
-    if (GetTextExtentPoint32A(measureDc(), item.line.data(), static_cast<int>(item.line.size()),
-                              &extent) &&
-        extent.cx > maxLineWidth) {
-        maxLineWidth = extent.cx;
+    int32_t width = 0;
+    if (lineWidth(item.line, width) && width > maxLineWidth) {
+        maxLineWidth = width;
     }
     foundLineAdded();
 }
