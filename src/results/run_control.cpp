@@ -53,7 +53,7 @@ void reportMatch(const search::FoundItem& item) {
     // By the handles kept while the window lives: finding a control by its identifier can be a
     // round trip to the window system, costing more than the line itself.
     winlayer::listAppend(resultListHandle, item.line);
-    winlayer::setControlText(countLabelHandle, search::countText(foundCount));
+    countChanged(foundCount);
     int32_t width = 0;
     if (lineWidth(item.line, width) && width > maxLineWidth) {
         maxLineWidth = width;
