@@ -17,6 +17,7 @@
 #include "winlayer/dialogs.h"
 #include "winlayer/fonts.h"
 #include "winlayer/handles.h"
+#include "winlayer/text_width.h"
 #include "winlayer/window_icon.h"
 
 namespace results {
@@ -49,6 +50,7 @@ private:
 };
 
 std::unique_ptr<MeasuringDc> measuring;
+winlayer::TextWidths widths;
 
 constexpr int statusFontPoints = 14;
 
@@ -59,6 +61,7 @@ void initialise(HWND window) {
     HWND list = winlayer::controlHandle(window, IDC_RESULT_LIST);
     const auto listFont = reinterpret_cast<HFONT>(winlayer::sendMessage(list, WM_GETFONT, 0, 0));
     measuring = std::make_unique<MeasuringDc>(window, listFont);
+    winlayer::measureOn(widths, measuring->get());
     winlayer::setControlSize(window, IDC_RESULT_LIST, 360, 220);
     resultListHandle = list;
     countLabelHandle = winlayer::controlHandle(window, IDC_COUNT);
@@ -71,6 +74,7 @@ void initialise(HWND window) {
 void windowEnded() {
     runControl.resume = Resume::Abandon;
     measuring.reset();
+    winlayer::measureOn(widths, nullptr);
     resultsDialog = nullptr;
     resultListHandle = nullptr;
     countLabelHandle = nullptr;
@@ -118,8 +122,13 @@ void command(int id, int notification) {
 
 } // namespace
 
-HDC measureDc() {
-    return measuring ? measuring->get() : nullptr;
+bool lineWidth(const std::string& line, int32_t& width) {
+    int measuredWidth = 0;
+    if (!measuring || !winlayer::textWidth(widths, line, measuredWidth)) {
+        return false;
+    }
+    width = measuredWidth;
+    return true;
 }
 
 void BuildResultsWindow() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <memory>
 #include <optional>
 #include <string>
@@ -181,6 +182,132 @@ TEST_F(RunControl, StopBeforeTheFirstMatchHoldsWithoutMovingTheFocus) {
     EXPECT_EQ(horizontalExtent(window), 0);
     closeWindow(window);
     ASSERT_TRUE(waitForClose(window));
+}
+
+bool samePixels(const std::vector<RGBQUAD>& a, const std::vector<RGBQUAD>& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](const RGBQUAD& x, const RGBQUAD& y) {
+               return x.rgbRed == y.rgbRed && x.rgbGreen == y.rgbGreen && x.rgbBlue == y.rgbBlue;
+           });
+}
+
+// The window's pixels on the screen once two looks a little apart agree: what was drawn last
+// may reach the screen a moment later.
+std::vector<RGBQUAD> settledPixelsOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    std::vector<RGBQUAD> pixels = screenPixels(rect);
+    for (int look = 0; look < 20; ++look) {
+        Sleep(5);
+        std::vector<RGBQUAD> again = screenPixels(rect);
+        if (samePixels(again, pixels)) {
+            break;
+        }
+        pixels = std::move(again);
+    }
+    return pixels;
+}
+
+// A label of this process as the program's count label is made (same size, style and dialog
+// font), in a corner of the screen that the program's windows leave free: what it draws is
+// what the program's label must show for a text.
+class ReferenceLabel {
+public:
+    explicit ReferenceLabel(HWND programLabel) {
+        RECT rect{};
+        GetWindowRect(programLabel, &rect);
+        const HWND dialog = reference_.window();
+        SetWindowPos(dialog, HWND_TOPMOST, 0, 0, rect.right - rect.left + 20,
+                     rect.bottom - rect.top + 20, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        label_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10,
+                                 rect.right - rect.left, rect.bottom - rect.top, dialog, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(label_, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    }
+    std::vector<RGBQUAD> pixelsFor(const std::wstring& text) const {
+        SetWindowTextW(label_, text.c_str());
+        RedrawWindow(label_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+        return settledPixelsOf(label_);
+    }
+
+private:
+    ReferenceDialog reference_;
+    HWND label_ = nullptr;
+};
+
+size_t countIn(const std::wstring& text) {
+    return static_cast<size_t>(std::wcstoul(text.c_str(), nullptr, 10));
+}
+
+// While lines are added, every read of the count label by a message is the list's count at
+// that moment; whenever the label has drawn itself, its pixels show the text it holds; held and
+// done it reads, and shows, the list's count.
+TEST_F(RunControl, TheCountLabelIsTheListsCountWhereverItCanBeSeen) {
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {bigFolder()}).size(), 1u);
+    const auto readsTheList = [](HWND window, const ReferenceLabel& reference, const char* when) {
+        SCOPED_TRACE(when);
+        const HWND label = control(window, results::count);
+        const std::wstring expected =
+            L" " +
+            std::to_wstring(SendMessageW(control(window, results::list), LB_GETCOUNT, 0, 0)) +
+            L" items found";
+        EXPECT_EQ(shownText(label), expected);
+        EXPECT_EQ(windowText(label), expected);
+        EXPECT_TRUE(samePixels(settledPixelsOf(label), reference.pixelsFor(expected)));
+    };
+
+    // The label is read between two reads of the list's count, as the list grows.
+    HWND window = beginBigSearch(session);
+    ASSERT_NE(window, nullptr);
+    HWND list = control(window, results::list);
+    HWND label = control(window, results::count);
+    const ReferenceLabel reference(label);
+    int reads = 0;
+    int readsWhileGrowing = 0;
+    while (running(window)) {
+        const auto before = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        const auto read = static_cast<LRESULT>(countIn(windowText(label)));
+        const auto after = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        EXPECT_LE(before, read);
+        EXPECT_LE(read, after);
+        ++reads;
+        readsWhileGrowing += after > before ? 1 : 0;
+    }
+    EXPECT_GT(readsWhileGrowing, 0) << "of " << reads << " reads";
+    ASSERT_TRUE(waitDone(window, runTimeoutMs));
+    readsTheList(window, reference, "done");
+    ASSERT_TRUE(exitResults(window, session.dialog()));
+
+    // Read without a message, as the system keeps it, the text is what the pixels show.
+    window = beginBigSearch(session);
+    ASSERT_NE(window, nullptr);
+    label = control(window, results::count);
+    ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
+    readsTheList(window, reference, "held");
+    ASSERT_TRUE(press(window, results::run));
+    int compared = 0;
+    while (running(window)) {
+        std::wstring text;
+        std::vector<RGBQUAD> shown;
+        {
+            const FrozenProgram frozen(window);
+            // While the label draws itself (during a show) its text may be ahead of its pixels.
+            if (!frozen.frozen() || (GetWindowLongPtrW(label, GWL_STYLE) & WS_VISIBLE) != 0) {
+                continue;
+            }
+            text = shownText(label);
+            shown = settledPixelsOf(label);
+        }
+        EXPECT_TRUE(samePixels(shown, reference.pixelsFor(text))) << "showing " << narrow(text);
+        ++compared;
+        Sleep(3);
+    }
+    EXPECT_GT(compared, 0);
+    ASSERT_TRUE(waitDone(window, runTimeoutMs));
+    readsTheList(window, reference, "done");
+    ASSERT_TRUE(exitResults(window, session.dialog()));
 }
 
 TEST_F(RunControl, AccessKeysPressTheRunButton) {
