@@ -17,7 +17,6 @@
 #include "winlayer/dialogs.h"
 #include "winlayer/fonts.h"
 #include "winlayer/handles.h"
-#include "winlayer/text_width.h"
 #include "winlayer/window_icon.h"
 
 namespace results {
@@ -50,7 +49,6 @@ private:
 };
 
 std::unique_ptr<MeasuringDc> measuring;
-winlayer::TextWidths widths;
 
 constexpr int statusFontPoints = 14;
 
@@ -61,7 +59,6 @@ void initialise(HWND window) {
     HWND list = winlayer::controlHandle(window, IDC_RESULT_LIST);
     const auto listFont = reinterpret_cast<HFONT>(winlayer::sendMessage(list, WM_GETFONT, 0, 0));
     measuring = std::make_unique<MeasuringDc>(window, listFont);
-    winlayer::measureOn(widths, measuring->get());
     winlayer::setControlSize(window, IDC_RESULT_LIST, 360, 220);
     resultListHandle = list;
     countLabelHandle = winlayer::controlHandle(window, IDC_COUNT);
@@ -74,7 +71,6 @@ void initialise(HWND window) {
 void windowEnded() {
     runControl.resume = Resume::Abandon;
     measuring.reset();
-    winlayer::measureOn(widths, nullptr);
     resultsDialog = nullptr;
     resultListHandle = nullptr;
     countLabelHandle = nullptr;
@@ -122,13 +118,8 @@ void command(int id, int notification) {
 
 } // namespace
 
-bool lineWidth(const std::string& line, int32_t& width) {
-    int measuredWidth = 0;
-    if (!measuring || !winlayer::textWidth(widths, line, measuredWidth)) {
-        return false;
-    }
-    width = measuredWidth;
-    return true;
+HDC measureDc() {
+    return measuring ? measuring->get() : nullptr;
 }
 
 void BuildResultsWindow() {

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 namespace results {
 
@@ -18,10 +17,9 @@ extern HWND countLabelHandle;
 // The widest list line measured in this window's run, in pixels.
 extern int32_t maxLineWidth;
 
-// The width of a list line in pixels, as GetTextExtentPoint32A gives it on a device context of
-// the window with the list's font selected; false when it cannot be measured (no results window,
-// for one).
-bool lineWidth(const std::string& line, int32_t& width);
+// A device context of the window with the list's font selected, for measuring lines; 0 while
+// no results window exists.
+HDC measureDc();
 
 // Builds the window over the query dialog and shows it modally; returns when it has closed.
 void BuildResultsWindow();
