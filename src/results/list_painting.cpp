@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "results/results_window.h"
+#include "search/found_item.h"
 #include "winlayer/clock.h"
 #include "winlayer/controls.h"
 #include "winlayer/message_count.h"
@@ -22,6 +23,42 @@ int64_t shownAt = 0;
 unsigned long disturbancesAtShow = 0;
 // Lines the list held when it was last shown.
 LRESULT shownLines = 0;
+
+// The count the label is to show, and the one its text shows (0 while it is empty).
+int32_t owedCount = 0;
+int32_t countInLabel = 0;
+// The label whose text is brought up to date whenever it is read or drawn.
+HWND watchedLabel = nullptr;
+WNDPROC labelProcBefore = nullptr;
+
+LRESULT CALLBACK countLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC before = labelProcBefore;
+    switch (message) {
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_PAINT:
+        updateCountLabel();
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(before));
+        watchedLabel = nullptr;
+        break;
+    default:
+        break;
+    }
+    return CallWindowProcW(before, window, message, wParam, lParam);
+}
+
+// The label of this window has its text read and drawn through countLabelProc from now on.
+void watchCountLabel() {
+    if (countLabelHandle == nullptr || watchedLabel == countLabelHandle) {
+        return;
+    }
+    labelProcBefore = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        countLabelHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&countLabelProc)));
+    watchedLabel = countLabelHandle;
+    countInLabel = 0;
+}
 
 // Messages handled that may have uncovered, scrolled or repainted the list, which draws nothing
 // of its own while its redrawing is off: all but the paints of the controls beside it.
@@ -136,6 +173,22 @@ void foundLineAdded() {
     pending = true;
 }
 
+void countChanged(int32_t count) {
+    watchCountLabel();
+    owedCount = count;
+    if (!byTime) {
+        updateCountLabel();
+    }
+}
+
+void updateCountLabel() {
+    if (watchedLabel == nullptr || watchedLabel != countLabelHandle || owedCount == countInLabel) {
+        return;
+    }
+    countInLabel = owedCount;
+    winlayer::setControlText(watchedLabel, search::countText(owedCount));
+}
+
 void showFoundIfDue() {
     if (!byTime) {
         return;
@@ -149,6 +202,8 @@ void showFoundIfDue() {
 void forgetResultsWindow() {
     byTime = false;
     pending = false;
+    owedCount = 0;
+    countInLabel = 0;
     winlayer::watchPaintsBeside(nullptr);
 }
 
