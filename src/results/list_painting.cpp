@@ -72,6 +72,63 @@ void setRedraw(HWND control, bool on) {
     }
 }
 
+// Turning a list box's redrawing back on sets both its scroll bars, and each one set is drawn
+// at once, changed or not; under some systems a scroll bar costs more to draw than a page of
+// rows. So the list is made invisible meanwhile (as the system's own handling of WM_SETREDRAW
+// does, without hiding it), and the caller draws what changed afterwards, each part once.
+void listRedrawOn(HWND list) {
+    if (!list) {
+        return;
+    }
+    DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
+    winlayer::sendMessage(list, WM_SETREDRAW, TRUE, 0);
+    DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
+}
+
+// What the list's vertical scroll bar shows: where its thumb is and whether it is enabled.
+struct BarLook {
+    LONG thumbTop = -1;
+    LONG thumbBottom = -1;
+    DWORD state = 0;
+};
+
+bool operator==(const BarLook& a, const BarLook& b) {
+    return a.thumbTop == b.thumbTop && a.thumbBottom == b.thumbBottom && a.state == b.state;
+}
+
+// As the system places the thumb for the list's current scroll range; a look that matches no
+// bar when it cannot be read.
+BarLook barLookOf(HWND list) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!list || !GetScrollBarInfo(list, OBJID_VSCROLL, &info)) {
+        return {};
+    }
+    return {info.xyThumbTop, info.xyThumbBottom, info.rgstate[0]};
+}
+
+// The vertical scroll bar as it was last drawn.
+BarLook barShown;
+
+// The vertical scroll bar drawn as the list last set it, when that moved or resized its thumb:
+// a long list soon grows by many lines per pixel of the thumb.
+void drawVerticalBar(HWND list) {
+    const BarLook look = barLookOf(list);
+    if (look.thumbTop >= 0 && look == barShown) {
+        return;
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (!GetScrollInfo(list, SB_VERT, &info)) {
+        return;
+    }
+    if ((GetWindowLongPtrW(list, GWL_STYLE) & LBS_DISABLENOSCROLL) != 0) {
+        info.fMask |= SIF_DISABLENOSCROLL;
+    }
+    SetScrollInfo(list, SB_VERT, &info, TRUE);
+}
+
 // Redrawing was off and a message may have uncovered or scrolled the control, so nothing it
 // shows can be trusted, its frame (the list's scroll bars) included.
 void drawWhole(HWND control) {
@@ -82,8 +139,9 @@ void drawWhole(HWND control) {
 }
 
 // Only the rows added since the last show that fall inside the list's client area are drawn
-// again; the list redraws its own scroll bars when its redrawing is turned back on.
+// again, and the vertical scroll bar; nothing else of the list changed.
 void drawNewRows(HWND list) {
+    drawVerticalBar(list);
     const LRESULT count = winlayer::sendMessage(list, LB_GETCOUNT, 0, 0);
     const LRESULT top = winlayer::sendMessage(list, LB_GETTOPINDEX, 0, 0);
     const LRESULT first = shownLines > top ? shownLines : top;
@@ -104,6 +162,7 @@ void noteShown() {
     shownAt = winlayer::microsecondsNow();
     disturbancesAtShow = listDisturbances();
     shownLines = resultListHandle ? winlayer::sendMessage(resultListHandle, LB_GETCOUNT, 0, 0) : 0;
+    barShown = barLookOf(resultListHandle);
 }
 
 // While painting by time: both controls draw once, with everything added so far; the whole
@@ -112,8 +171,11 @@ void noteShown() {
 void showOnce(bool refilled) {
     HWND list = refills == 0 ? resultListHandle : nullptr;
     HWND label = countLabelHandle;
-    const bool whole = refilled || listDisturbances() != disturbancesAtShow;
-    setRedraw(list, true);
+    // A part of the list still owed a paint is redrawn too: turning its redrawing on unseen
+    // forgets what it owed.
+    const bool whole = refilled || listDisturbances() != disturbancesAtShow ||
+                       (list && GetUpdateRect(list, nullptr, FALSE));
+    listRedrawOn(list);
     setRedraw(label, true);
     if (whole) {
         drawWhole(list);
@@ -147,7 +209,7 @@ void paintNormally() {
     }
     byTime = false;
     if (refills == 0) {
-        setRedraw(resultListHandle, true);
+        listRedrawOn(resultListHandle);
         drawWhole(resultListHandle);
     }
     setRedraw(countLabelHandle, true);
@@ -220,7 +282,7 @@ ListRefill::~ListRefill() {
     if (byTime) {
         showOnce(true);
     } else {
-        setRedraw(resultListHandle, true);
+        listRedrawOn(resultListHandle);
         drawWhole(resultListHandle);
         noteShown();
     }

@@ -19,12 +19,13 @@ using results::IDC_COUNT;
 using results::IDC_RESULT_LIST;
 using winlayer::ControlKind;
 
-// The pixels inside a rectangle of a window's client area, as the window has drawn them.
-std::vector<COLORREF> pixelsIn(HWND window, RECT area) {
+// The pixels inside a rectangle of a window's client area (or, with frame, of the whole window),
+// as the window has drawn them.
+std::vector<COLORREF> pixelsIn(HWND window, RECT area, bool frame = false) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     std::vector<COLORREF> pixels;
-    const HDC source = GetDC(window);
+    const HDC source = frame ? GetWindowDC(window) : GetDC(window);
     const HDC memory = CreateCompatibleDC(source);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -171,6 +172,25 @@ TEST_F(ListPainting, TheCountLabelReadsAndShowsTheCurrentCountAtEveryShow) {
     winlayer::setControlText(reference, " " + std::to_string(added) + " items found");
     UpdateWindow(reference);
     EXPECT_EQ(clientPixels(label), clientPixels(reference)) << "held";
+}
+
+// Each show draws only what changed: the new rows, and the scroll bar when its thumb moved. What
+// it leaves on the screen, frame included, is what a whole redraw of the list draws.
+TEST_F(ListPainting, AShowLeavesTheListAsAWholeRedrawDrawsIt) {
+    RECT window{};
+    GetWindowRect(list, &window);
+    OffsetRect(&window, -window.left, -window.top);
+    for (const int lines : {1, 3, 30, 60, 300, 600}) {
+        SCOPED_TRACE(lines);
+        results::paintByTime();
+        while (added < lines) {
+            addLine("c:\\work\\line " + std::to_string(added) + ".txt");
+        }
+        results::showFoundNow();
+        const std::vector<COLORREF> shown = pixelsIn(list, window, true);
+        results::paintNormally();
+        EXPECT_EQ(shown, pixelsIn(list, window, true));
+    }
 }
 
 TEST_F(ListPainting, AHandledMessageMakesTheShowDueAtOnce) {
