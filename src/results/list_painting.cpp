@@ -61,9 +61,9 @@ void watchCountLabel() {
 }
 
 // Messages handled that may have uncovered, scrolled or repainted the list, which draws nothing
-// of its own while its redrawing is off: all but the paints of the controls beside it.
+// of its own while its redrawing is off: all but those that leave it as it was.
 unsigned long listDisturbances() {
-    return winlayer::messagesTaken() - winlayer::paintsBesideTaken();
+    return winlayer::messagesTaken() - winlayer::undisturbingTaken();
 }
 
 void setRedraw(HWND control, bool on) {
@@ -85,7 +85,7 @@ void listRedrawOn(HWND list) {
     DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
 }
 
-// What the list's vertical scroll bar shows: where its thumb is and whether it is enabled.
+// What one of the list's scroll bars shows: where its thumb is and whether it is enabled.
 struct BarLook {
     LONG thumbTop = -1;
     LONG thumbBottom = -1;
@@ -98,35 +98,41 @@ bool operator==(const BarLook& a, const BarLook& b) {
 
 // As the system places the thumb for the list's current scroll range; a look that matches no
 // bar when it cannot be read.
-BarLook barLookOf(HWND list) {
+BarLook barLookOf(HWND list, int bar) {
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
-    if (!list || !GetScrollBarInfo(list, OBJID_VSCROLL, &info)) {
+    if (!list || !GetScrollBarInfo(list, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &info)) {
         return {};
     }
     return {info.xyThumbTop, info.xyThumbBottom, info.rgstate[0]};
 }
 
-// The vertical scroll bar as it was last drawn.
-BarLook barShown;
+// The scroll bars as they were last drawn.
+BarLook verticalShown;
+BarLook horizontalShown;
 
-// The vertical scroll bar drawn as the list last set it, when that moved or resized its thumb:
-// a long list soon grows by many lines per pixel of the thumb.
-void drawVerticalBar(HWND list) {
-    const BarLook look = barLookOf(list);
-    if (look.thumbTop >= 0 && look == barShown) {
+// A scroll bar drawn as the list last set it, when that moved or resized its thumb or enabled
+// or disabled it: a long list soon grows by many lines per pixel of the thumb.
+void drawBarIfChanged(HWND list, int bar, const BarLook& shown) {
+    const BarLook look = barLookOf(list, bar);
+    if (look.thumbTop >= 0 && look == shown) {
         return;
     }
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (!GetScrollInfo(list, SB_VERT, &info)) {
+    if (!GetScrollInfo(list, bar, &info)) {
         return;
     }
     if ((GetWindowLongPtrW(list, GWL_STYLE) & LBS_DISABLENOSCROLL) != 0) {
         info.fMask |= SIF_DISABLENOSCROLL;
     }
-    SetScrollInfo(list, SB_VERT, &info, TRUE);
+    SetScrollInfo(list, bar, &info, TRUE);
+}
+
+void drawChangedBars(HWND list) {
+    drawBarIfChanged(list, SB_VERT, verticalShown);
+    drawBarIfChanged(list, SB_HORZ, horizontalShown);
 }
 
 // Redrawing was off and a message may have uncovered or scrolled the control, so nothing it
@@ -139,9 +145,9 @@ void drawWhole(HWND control) {
 }
 
 // Only the rows added since the last show that fall inside the list's client area are drawn
-// again, and the vertical scroll bar; nothing else of the list changed.
+// again, and the scroll bars that changed; nothing else of the list changed.
 void drawNewRows(HWND list) {
-    drawVerticalBar(list);
+    drawChangedBars(list);
     const LRESULT count = winlayer::sendMessage(list, LB_GETCOUNT, 0, 0);
     const LRESULT top = winlayer::sendMessage(list, LB_GETTOPINDEX, 0, 0);
     const LRESULT first = shownLines > top ? shownLines : top;
@@ -157,12 +163,19 @@ void drawNewRows(HWND list) {
     UpdateWindow(list);
 }
 
+// A message that may have disturbed the list was handled since the last show, or a part of the
+// list still owes a paint, which turning its redrawing on unseen would forget.
+bool listDisturbed(HWND list) {
+    return listDisturbances() != disturbancesAtShow || GetUpdateRect(list, nullptr, FALSE);
+}
+
 void noteShown() {
     pending = false;
     shownAt = winlayer::microsecondsNow();
     disturbancesAtShow = listDisturbances();
     shownLines = resultListHandle ? winlayer::sendMessage(resultListHandle, LB_GETCOUNT, 0, 0) : 0;
-    barShown = barLookOf(resultListHandle);
+    verticalShown = barLookOf(resultListHandle, SB_VERT);
+    horizontalShown = barLookOf(resultListHandle, SB_HORZ);
 }
 
 // While painting by time: both controls draw once, with everything added so far; the whole
@@ -171,10 +184,7 @@ void noteShown() {
 void showOnce(bool refilled) {
     HWND list = refills == 0 ? resultListHandle : nullptr;
     HWND label = countLabelHandle;
-    // A part of the list still owed a paint is redrawn too: turning its redrawing on unseen
-    // forgets what it owed.
-    const bool whole = refilled || listDisturbances() != disturbancesAtShow ||
-                       (list && GetUpdateRect(list, nullptr, FALSE));
+    const bool whole = refilled || (list && listDisturbed(list));
     listRedrawOn(list);
     setRedraw(label, true);
     if (whole) {
@@ -195,7 +205,7 @@ void paintByTime() {
         return;
     }
     byTime = true;
-    winlayer::watchPaintsBeside(resultListHandle);
+    winlayer::watchUndisturbed(resultListHandle);
     if (refills == 0) {
         setRedraw(resultListHandle, false);
     }
@@ -208,9 +218,17 @@ void paintNormally() {
         return;
     }
     byTime = false;
-    if (refills == 0) {
+    if (refills == 0 && resultListHandle) {
+        const bool whole = listDisturbed(resultListHandle);
         listRedrawOn(resultListHandle);
-        drawWhole(resultListHandle);
+        if (whole) {
+            drawWhole(resultListHandle);
+        } else {
+            // The hold moved the focus into the list and may have changed its extent.
+            drawChangedBars(resultListHandle);
+            RedrawWindow(resultListHandle, nullptr, nullptr,
+                         RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+        }
     }
     setRedraw(countLabelHandle, true);
     drawWhole(countLabelHandle);
@@ -266,7 +284,7 @@ void forgetResultsWindow() {
     pending = false;
     owedCount = 0;
     countInLabel = 0;
-    winlayer::watchPaintsBeside(nullptr);
+    winlayer::watchUndisturbed(nullptr);
 }
 
 ListRefill::ListRefill() {

@@ -174,8 +174,9 @@ TEST_F(ListPainting, TheCountLabelReadsAndShowsTheCurrentCountAtEveryShow) {
     EXPECT_EQ(clientPixels(label), clientPixels(reference)) << "held";
 }
 
-// Each show draws only what changed: the new rows, and the scroll bar when its thumb moved. What
-// it leaves on the screen, frame included, is what a whole redraw of the list draws.
+// Each show, and the switch to painting normally, draws only what changed: the new rows, and a
+// scroll bar when its thumb moved. What they leave on the screen, frame included, is what a
+// whole redraw of the list draws.
 TEST_F(ListPainting, AShowLeavesTheListAsAWholeRedrawDrawsIt) {
     RECT window{};
     GetWindowRect(list, &window);
@@ -189,7 +190,12 @@ TEST_F(ListPainting, AShowLeavesTheListAsAWholeRedrawDrawsIt) {
         results::showFoundNow();
         const std::vector<COLORREF> shown = pixelsIn(list, window, true);
         results::paintNormally();
-        EXPECT_EQ(shown, pixelsIn(list, window, true));
+        const std::vector<COLORREF> held = pixelsIn(list, window, true);
+        RedrawWindow(list, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const std::vector<COLORREF> whole = pixelsIn(list, window, true);
+        EXPECT_EQ(shown, whole);
+        EXPECT_EQ(held, whole);
     }
 }
 
