@@ -7,6 +7,8 @@
 // whenever a caller asks. While the run is held or done, both draw themselves as any control
 // does. Each entry point is harmless when no results window exists.
 
+#include <cstdint>
+
 namespace results {
 
 // The run goes on: the list and the count label stop drawing themselves.
@@ -21,6 +23,15 @@ void showFoundNow();
 
 // A line was added to the list and the count label changed.
 void foundLineAdded();
+
+// The count label is to show count. Setting a label's text can be a round trip to the window
+// system, so while the list is drawn by time the label is set only when it is drawn or asked
+// for its text (by any process); otherwise at once.
+void countChanged(int32_t count);
+
+// The count label reads the last count now: before the status says that the run is held or
+// done, so that whoever reads the one reads the other as it is.
+void updateCountLabel();
 
 // Called at every entry of the walk: draws what was added once that is due.
 void showFoundIfDue();

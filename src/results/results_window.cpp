@@ -17,6 +17,7 @@
 #include "winlayer/dialogs.h"
 #include "winlayer/fonts.h"
 #include "winlayer/handles.h"
+#include "winlayer/text_width.h"
 #include "winlayer/window_icon.h"
 
 namespace results {
@@ -48,7 +49,9 @@ private:
     HGDIOBJ previousFont_;
 };
 
-std::unique_ptr<MeasuringDc> measuring;
+// Where list lines are measured while the window lives.
+std::unique_ptr<MeasuringDc> measureDc;
+winlayer::TextWidths widths;
 
 constexpr int statusFontPoints = 14;
 
@@ -58,7 +61,8 @@ void initialise(HWND window) {
     winlayer::checkOption(window, IDC_AS_FOUND, IDC_BY_DATE, IDC_AS_FOUND);
     HWND list = winlayer::controlHandle(window, IDC_RESULT_LIST);
     const auto listFont = reinterpret_cast<HFONT>(winlayer::sendMessage(list, WM_GETFONT, 0, 0));
-    measuring = std::make_unique<MeasuringDc>(window, listFont);
+    measureDc = std::make_unique<MeasuringDc>(window, listFont);
+    winlayer::measureOn(widths, measureDc->get());
     winlayer::setControlSize(window, IDC_RESULT_LIST, 360, 220);
     resultListHandle = list;
     countLabelHandle = winlayer::controlHandle(window, IDC_COUNT);
@@ -70,7 +74,8 @@ void initialise(HWND window) {
 // into the window any more.
 void windowEnded() {
     runControl.resume = Resume::Abandon;
-    measuring.reset();
+    measureDc.reset();
+    winlayer::measureOn(widths, nullptr);
     resultsDialog = nullptr;
     resultListHandle = nullptr;
     countLabelHandle = nullptr;
@@ -118,8 +123,13 @@ void command(int id, int notification) {
 
 } // namespace
 
-HDC measureDc() {
-    return measuring ? measuring->get() : nullptr;
+bool lineWidth(const std::string& line, int32_t& width) {
+    int measuredWidth = 0;
+    if (!measureDc || !winlayer::textWidth(widths, line, measuredWidth)) {
+        return false;
+    }
+    width = measuredWidth;
+    return true;
 }
 
 void BuildResultsWindow() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 namespace results {
 
@@ -17,9 +18,10 @@ extern HWND countLabelHandle;
 // The widest list line measured in this window's run, in pixels.
 extern int32_t maxLineWidth;
 
-// A device context of the window with the list's font selected, for measuring lines; 0 while
-// no results window exists.
-HDC measureDc();
+// The width of a list line in pixels, as textExtent measures it on a device context of the
+// window with the list's font selected; false when it cannot be measured (no results window, for
+// one).
+bool lineWidth(const std::string& line, int32_t& width);
 
 // Builds the window over the query dialog and shows it modally; returns when it has closed.
 void BuildResultsWindow();

@@ -9,7 +9,6 @@
 #include "results/results_window.h"
 #include "winlayer/controls.h"
 #include "winlayer/dialogs.h"
-#include "winlayer/fonts.h"
 
 namespace results {
 
@@ -54,10 +53,10 @@ void reportMatch(const search::FoundItem& item) {
     // By the handles kept while the window lives: finding a control by its identifier can be a
     // round trip to the window system, costing more than the line itself.
     winlayer::listAppend(resultListHandle, item.line);
-    winlayer::setControlText(countLabelHandle, search::countText(foundCount));
-    SIZE extent = {0, 0};
-    if (winlayer::textExtent(measureDc(), item.line, extent) && extent.cx > maxLineWidth) {
-        maxLineWidth = extent.cx;
+    countChanged(foundCount);
+    int32_t width = 0;
+    if (lineWidth(item.line, width) && width > maxLineWidth) {
+        maxLineWidth = width;
     }
     foundLineAdded();
 }

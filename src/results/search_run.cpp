@@ -29,6 +29,8 @@ constexpr int green = RGB(0, 128, 0);
 int32_t countAtStop = 0;
 
 void setStatus(const std::string& text) {
+    // Whoever reads "Stopped" or "Done" then reads the count as it is.
+    updateCountLabel();
     winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_STATUS), text);
 }
 

@@ -4,9 +4,31 @@ namespace winlayer {
 namespace {
 
 unsigned long takenCount = 0;
-unsigned long besideCount = 0;
+unsigned long undisturbingCount = 0;
 HWND watched = nullptr;
 HWND watchedParent = nullptr;
+
+bool isBeside(HWND window) {
+    // GA_PARENT, not GetParent: a window owned by the dialog is not beside the control.
+    return watched && window != watched && GetAncestor(window, GA_PARENT) == watchedParent;
+}
+
+bool leavesWatchedAlone(const MSG& msg) {
+    switch (msg.message) {
+    case WM_PAINT:
+    case WM_LBUTTONUP:
+        return isBeside(msg.hwnd);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case BM_CLICK:
+        // A pressed button takes the focus, which a list that holds it would draw away.
+        return isBeside(msg.hwnd) && GetFocus() != watched;
+    case WM_MOUSEMOVE:
+        return watched && (msg.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -20,20 +42,18 @@ void noteMessageTaken() {
 
 void noteMessageTaken(const MSG& msg) {
     noteMessageTaken();
-    // GA_PARENT, not GetParent: a window owned by the dialog is not beside the control.
-    if (msg.message == WM_PAINT && watched && msg.hwnd != watched &&
-        GetAncestor(msg.hwnd, GA_PARENT) == watchedParent) {
-        ++besideCount;
+    if (leavesWatchedAlone(msg)) {
+        ++undisturbingCount;
     }
 }
 
-void watchPaintsBeside(HWND control) {
+void watchUndisturbed(HWND control) {
     watched = control;
     watchedParent = control ? GetAncestor(control, GA_PARENT) : nullptr;
 }
 
-unsigned long paintsBesideTaken() {
-    return besideCount;
+unsigned long undisturbingTaken() {
+    return undisturbingCount;
 }
 
 } // namespace winlayer

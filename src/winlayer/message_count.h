@@ -11,14 +11,17 @@ namespace winlayer {
 unsigned long messagesTaken();
 void noteMessageTaken();
 
-// The same for a message taken from the queue, which is also told apart when it is a paint of
-// a control beside the watched one.
+// The same for a message taken from the queue, which is also told apart when it leaves the
+// watched control as it was.
 void noteMessageTaken(const MSG& msg);
 
-// The paints taken so far for controls beside control (children of its parent other than
-// itself). Such a paint draws only its own control and leaves control as it was. A null control
-// watches nothing.
-void watchPaintsBeside(HWND control);
-unsigned long paintsBesideTaken();
+// Of the messages taken so far, those that leave control as it was: paints of the controls
+// beside it (children of its parent other than itself), which draw only their own control; the
+// left button pressed or released on them and their clicks, unless the press takes the focus
+// from control (what a click then does is the business of its own handling); and moves of the
+// mouse with no button held, which a list box or a control beside it only tracks. A null
+// control watches nothing.
+void watchUndisturbed(HWND control);
+unsigned long undisturbingTaken();
 
 } // namespace winlayer

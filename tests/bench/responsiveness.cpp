@@ -67,31 +67,49 @@ bool waitForStatus(HWND results, const std::wstring& text, double timeoutMs) {
     return false;
 }
 
-std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
-                              int tries) {
-    std::vector<double> held;
-    const HWND results = beginSearch(processId, queryDialog, findText);
-    if (results == nullptr) {
-        return held;
-    }
-    e2e::waitUntil([&] { return lineCount(e2e::control(results, e2e::results::list)) > 0; });
+Holds timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText, int tries) {
+    Holds holds;
+    HWND results = nullptr;
     for (int i = 0; i < tries; ++i) {
+        if (results == nullptr) {
+            results = beginSearch(processId, queryDialog, findText);
+            if (results == nullptr) {
+                break;
+            }
+            e2e::waitUntil(
+                [&] { return lineCount(e2e::control(results, e2e::results::list)) > 0; });
+        }
         // Let the run go on for a while between two holds, a different while each time (20 to
         // 69 ms), so that the clicks fall on every moment of the list's 50 ms showing cycle.
         Sleep(static_cast<DWORD>(20 + i * 17 % 50));
         const double posted = nowMs();
-        e2e::click(results, e2e::results::run);
-        if (!waitForStatus(results, L"Stopped", giveUpMs)) {
+        // Once done, the run button would end the window.
+        const bool done = statusOf(results) == L"Done";
+        if (!done) {
+            e2e::click(results, e2e::results::run);
+        }
+        if (done || !waitForStatus(results, L"Stopped", giveUpMs)) {
+            // The search ended before the click was taken: the next try begins it again.
+            endSearch(results);
+            results = nullptr;
+            --i;
+            continue;
+        }
+        holds.held.push_back(nowMs() - posted);
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutW(results, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer)) {
             break;
         }
-        held.push_back(nowMs() - posted);
+        holds.repainted.push_back(nowMs() - posted);
         e2e::click(results, e2e::results::run);
         if (!waitForStatus(results, L"Please wait", giveUpMs)) {
             break;
         }
     }
-    endSearch(results);
-    return held;
+    if (results != nullptr) {
+        endSearch(results);
+    }
+    return holds;
 }
 
 std::vector<double> timeShows(DWORD processId, HWND queryDialog, const std::wstring& findText,

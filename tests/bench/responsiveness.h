@@ -16,9 +16,16 @@ namespace bench {
 // until it reads text; false when it reads "Done" instead or timeoutMs has passed.
 bool waitForStatus(HWND results, const std::wstring& text, double timeoutMs);
 
+// Milliseconds for each "&Stop", from posting it until the window reads "Stopped" (held) and
+// until it then answers a message (repainted: the hold draws the list and the labels before
+// the program looks at its queue again). A search that ends first is begun again.
+struct Holds {
+    std::vector<double> held;
+    std::vector<double> repainted;
+};
+Holds timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText, int tries);
+
 // Milliseconds for each try; fewer than tries when the search ended first.
-std::vector<double> timeHolds(DWORD processId, HWND queryDialog, const std::wstring& findText,
-                              int tries);
 std::vector<double> timeShows(DWORD processId, HWND queryDialog, const std::wstring& findText,
                               int tries);
 

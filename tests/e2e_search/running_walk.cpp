@@ -33,7 +33,7 @@ std::wstring shownText(HWND window) {
 }
 
 size_t shownCount(HWND resultsWindow) {
-    const std::wstring count = shownText(control(resultsWindow, results::count));
+    const std::wstring count = windowText(control(resultsWindow, results::count));
     return static_cast<size_t>(std::wcstoul(count.c_str(), nullptr, 10));
 }
 

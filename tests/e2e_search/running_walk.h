@@ -30,7 +30,8 @@ private:
 
 // A window's text as the system keeps it, read without a message to its program.
 std::wstring shownText(HWND window);
-// The number the count label shows; 0 before the first match.
+// The number the count label reads, asked by a message (the text the system keeps without one
+// may be up to one showing of the list behind); 0 before the first match. Not while frozen.
 size_t shownCount(HWND resultsWindow);
 // Waits until the count label shows at least count items; it looks every millisecond, so the
 // walk has gone on only briefly when it returns.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <memory>
 #include <optional>
 #include <string>
@@ -181,6 +182,54 @@ TEST_F(RunControl, StopBeforeTheFirstMatchHoldsWithoutMovingTheFocus) {
     EXPECT_EQ(horizontalExtent(window), 0);
     closeWindow(window);
     ASSERT_TRUE(waitForClose(window));
+}
+
+size_t countIn(const std::wstring& text) {
+    return static_cast<size_t>(std::wcstoul(text.c_str(), nullptr, 10));
+}
+
+// While lines are added, every read of the count label by a message is the list's count at
+// that moment; held and done, the label reads the list's count with or without a message. (Its
+// pixels after each showing are checked in-process, where a showing can be told apart.)
+TEST_F(RunControl, TheCountLabelIsTheListsCountWheneverItIsRead) {
+    Session session;
+    ASSERT_NE(session.dialog(), nullptr);
+    ASSERT_EQ(useSearchFolders(session, {bigFolder()}).size(), 1u);
+    const auto readsTheList = [](HWND window, const char* when) {
+        SCOPED_TRACE(when);
+        const HWND label = control(window, results::count);
+        const std::wstring expected =
+            L" " +
+            std::to_wstring(SendMessageW(control(window, results::list), LB_GETCOUNT, 0, 0)) +
+            L" items found";
+        EXPECT_EQ(shownText(label), expected);
+        EXPECT_EQ(windowText(label), expected);
+    };
+
+    HWND window = beginBigSearch(session);
+    ASSERT_NE(window, nullptr);
+    const HWND list = control(window, results::list);
+    const HWND label = control(window, results::count);
+    int reads = 0;
+    int readsWhileGrowing = 0;
+    while (running(window)) {
+        const auto before = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        const auto read = static_cast<LRESULT>(countIn(windowText(label)));
+        const auto after = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        EXPECT_LE(before, read);
+        EXPECT_LE(read, after);
+        ++reads;
+        readsWhileGrowing += after > before ? 1 : 0;
+        if (reads == 100) {
+            ASSERT_TRUE(stopWhileRunning(window)) << "the run ended before it could be stopped";
+            readsTheList(window, "held");
+            ASSERT_TRUE(press(window, results::run));
+        }
+    }
+    EXPECT_GT(readsWhileGrowing, 0) << "of " << reads << " reads";
+    ASSERT_TRUE(waitDone(window, runTimeoutMs));
+    readsTheList(window, "done");
+    ASSERT_TRUE(exitResults(window, session.dialog()));
 }
 
 TEST_F(RunControl, AccessKeysPressTheRunButton) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "results/list_painting.h"
 #include "results/results_ids.h"
@@ -18,11 +19,13 @@ using results::IDC_COUNT;
 using results::IDC_RESULT_LIST;
 using winlayer::ControlKind;
 
-// Dark pixels inside a rectangle of a window's client area, as the window has drawn them.
-int inkIn(HWND window, RECT area) {
+// The pixels inside a rectangle of a window's client area (or, with frame, of the whole window),
+// as the window has drawn them.
+std::vector<COLORREF> pixelsIn(HWND window, RECT area, bool frame = false) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    const HDC source = GetDC(window);
+    std::vector<COLORREF> pixels;
+    const HDC source = frame ? GetWindowDC(window) : GetDC(window);
     const HDC memory = CreateCompatibleDC(source);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -36,16 +39,30 @@ int inkIn(HWND window, RECT area) {
     const HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, source, area.left, area.top, SRCCOPY);
     GdiFlush();
-    int ink = 0;
-    const auto* pixels = static_cast<const RGBQUAD*>(bits);
+    const auto* drawn = static_cast<const RGBQUAD*>(bits);
     for (int i = 0; i < width * height; ++i) {
-        ink += pixels[i].rgbRed + pixels[i].rgbGreen + pixels[i].rgbBlue < 3 * 128 ? 1 : 0;
+        pixels.push_back(RGB(drawn[i].rgbRed, drawn[i].rgbGreen, drawn[i].rgbBlue));
     }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(window, source);
+    return pixels;
+}
+
+// Dark pixels inside a rectangle of a window's client area.
+int inkIn(HWND window, RECT area) {
+    int ink = 0;
+    for (const COLORREF pixel : pixelsIn(window, area)) {
+        ink += GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128 ? 1 : 0;
+    }
     return ink;
+}
+
+std::vector<COLORREF> clientPixels(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return pixelsIn(window, client);
 }
 
 class ListPainting : public ::testing::Test {
@@ -94,7 +111,7 @@ protected:
     // What a match does to the window: one line and the count.
     void addLine(const std::string& line) {
         winlayer::listAdd(dialog, IDC_RESULT_LIST, line);
-        winlayer::setControlText(label, " " + std::to_string(++added) + " items found");
+        results::countChanged(++added);
         results::foundLineAdded();
     }
 
@@ -122,6 +139,64 @@ TEST_F(ListPainting, WhileRunningLinesAreDrawnOnlyWhenShown) {
     Sleep(60);
     results::showFoundIfDue();
     EXPECT_GT(rowInk(2), 0);
+}
+
+// The label's text is set only when it is read or drawn while the list is drawn by time: every
+// read gives the current count, and after every show its pixels are those of a label that was
+// given the same text at once.
+TEST_F(ListPainting, TheCountLabelReadsAndShowsTheCurrentCountAtEveryShow) {
+    RECT rect{};
+    GetWindowRect(label, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    const HWND reference = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, rect.left + 200, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, dialog, nullptr, nullptr, nullptr);
+    SendMessageW(reference, WM_SETFONT, SendMessageW(label, WM_GETFONT, 0, 0), FALSE);
+    results::paintByTime();
+    for (int shows = 0; shows < 12; ++shows) {
+        for (int line = 0; line <= shows; ++line) {
+            addLine("c:\\work\\file" + std::to_string(added) + ".txt");
+            const std::string expected = " " + std::to_string(added) + " items found";
+            // The last line of a round is not read: the show itself must bring its count.
+            if (line < shows) {
+                ASSERT_EQ(winlayer::getControlText(label), expected);
+            }
+            winlayer::setControlText(reference, expected);
+        }
+        results::showFoundNow();
+        UpdateWindow(reference);
+        EXPECT_EQ(clientPixels(label), clientPixels(reference)) << "after show " << shows;
+    }
+    addLine("c:\\work\\last.txt");
+    results::paintNormally();
+    winlayer::setControlText(reference, " " + std::to_string(added) + " items found");
+    UpdateWindow(reference);
+    EXPECT_EQ(clientPixels(label), clientPixels(reference)) << "held";
+}
+
+// Each show, and the switch to painting normally, draws only what changed: the new rows, and a
+// scroll bar when its thumb moved. What they leave on the screen, frame included, is what a
+// whole redraw of the list draws.
+TEST_F(ListPainting, AShowLeavesTheListAsAWholeRedrawDrawsIt) {
+    RECT window{};
+    GetWindowRect(list, &window);
+    OffsetRect(&window, -window.left, -window.top);
+    for (const int lines : {1, 3, 30, 60, 300, 600}) {
+        SCOPED_TRACE(lines);
+        results::paintByTime();
+        while (added < lines) {
+            addLine("c:\\work\\line " + std::to_string(added) + ".txt");
+        }
+        results::showFoundNow();
+        const std::vector<COLORREF> shown = pixelsIn(list, window, true);
+        results::paintNormally();
+        const std::vector<COLORREF> held = pixelsIn(list, window, true);
+        RedrawWindow(list, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const std::vector<COLORREF> whole = pixelsIn(list, window, true);
+        EXPECT_EQ(shown, whole);
+        EXPECT_EQ(held, whole);
+    }
 }
 
 TEST_F(ListPainting, AHandledMessageMakesTheShowDueAtOnce) {
