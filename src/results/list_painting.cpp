@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "results/results_window.h"
 #include "search/found_item.h"
@@ -224,10 +225,8 @@ void paintNormally() {
         if (whole) {
             drawWhole(resultListHandle);
         } else {
-            // The hold moved the focus into the list and may have changed its extent.
-            drawChangedBars(resultListHandle);
-            RedrawWindow(resultListHandle, nullptr, nullptr,
-                         RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+            // The hold may have changed the extent.
+            drawNewRows(resultListHandle);
         }
     }
     setRedraw(countLabelHandle, true);
@@ -246,6 +245,44 @@ void showFoundNow() {
     if (countLabelHandle) {
         UpdateWindow(countLabelHandle);
     }
+    noteShown();
+}
+
+void setListExtent(int32_t width) {
+    HWND list = resultListHandle;
+    if (!list) {
+        return;
+    }
+    // Setting the extent draws the horizontal bar at once, changed or not, even while the list's
+    // redrawing is off; unseen, the bar is drawn with the list's next show instead, and only if
+    // it changed.
+    if (winlayer::sendMessage(list, LB_GETHORIZONTALEXTENT, 0, 0) == width) {
+        return;
+    }
+    const bool unseen = byTime && refills == 0;
+    if (unseen) {
+        DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
+    }
+    winlayer::sendMessage(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
+    if (unseen) {
+        DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
+    }
+}
+
+void appendFoundLine(const std::string& line) {
+    HWND list = resultListHandle;
+    if (byTime || refills > 0 || !list || GetUpdateRect(list, nullptr, FALSE)) {
+        winlayer::listAppend(list, line);
+        return;
+    }
+    // Held or done, the list is drawn as it shows: adding a line sets its vertical bar, which
+    // draws the bar at once, changed or not, so the line is added unseen and only what changed is
+    // drawn. Nothing is owed, so the screen shows the list as it is now.
+    noteShown();
+    DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
+    winlayer::listAppend(list, line);
+    DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
+    drawNewRows(list);
     noteShown();
 }
 

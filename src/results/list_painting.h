@@ -8,6 +8,7 @@
 // does. Each entry point is harmless when no results window exists.
 
 #include <cstdint>
+#include <string>
 
 namespace results {
 
@@ -20,6 +21,13 @@ void paintNormally();
 // Everything added so far is drawn now: at "&Stop", at the end of the run, before an item is
 // opened and before printing.
 void showFoundNow();
+
+// The list scrolls sideways up to width pixels; while it is drawn by time, that shows with its
+// next show, or when the run is held or done.
+void setListExtent(int32_t width);
+
+// A found line joins the end of the list.
+void appendFoundLine(const std::string& line);
 
 // A line was added to the list and the count label changed.
 void foundLineAdded();

@@ -52,7 +52,7 @@ void reportMatch(const search::FoundItem& item) {
     }
     // By the handles kept while the window lives: finding a control by its identifier can be a
     // round trip to the window system, costing more than the line itself.
-    winlayer::listAppend(resultListHandle, item.line);
+    appendFoundLine(item.line);
     countChanged(foundCount);
     int32_t width = 0;
     if (lineWidth(item.line, width) && width > maxLineWidth) {

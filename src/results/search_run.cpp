@@ -38,17 +38,17 @@ void setRunCaption(const std::string& caption) {
     winlayer::setControlText(winlayer::controlHandle(resultsDialog, IDC_STOP), caption);
 }
 
-// Lets the list scroll sideways up to the widest line measured so far.
-void setHorizontalExtent() {
-    winlayer::sendMessage(resultListHandle, LB_SETHORIZONTALEXTENT,
-                          static_cast<WPARAM>(maxLineWidth + 10), 0);
-}
-
-// The found lines so far become the snapshot, and the user can move through them at once.
+// The found lines so far become the snapshot, and the list scrolls sideways up to the widest
+// line measured so far.
 void presentFound() {
     takeSnapshot();
+    setListExtent(maxLineWidth + 10);
+}
+
+// The user can move through the found lines at once. Called once the list draws itself again,
+// so that it draws its own focus frame rather than being drawn again for it.
+void focusFound() {
     winlayer::focusControl(resultsDialog, IDC_RESULT_LIST);
-    setHorizontalExtent();
 }
 
 // Draws at once what the window and its controls owe.
@@ -66,9 +66,13 @@ void stopRun() {
     }
     countAtStop = foundCount;
     setRunCaption(continueCaption);
-    setStatus("Stopped");
-    // Last, so the list draws once, with its new extent.
+    // The list draws once, with its new extent.
     paintNormally();
+    if (foundCount > 0) {
+        focusFound();
+    }
+    // Last, so that whoever reads it finds the window as the hold leaves it.
+    setStatus("Stopped");
 }
 
 void continueRun() {
@@ -86,6 +90,7 @@ Checkpoint checkpointAndShow() {
     // drop it from the list for good.
     if (runControl.held == 1 && runControl.resume == Resume::Wait && foundCount != countAtStop) {
         presentFound();
+        focusFound();
         countAtStop = foundCount;
     }
     const Checkpoint answer = checkpoint();
@@ -148,6 +153,9 @@ void runSearch() {
         winlayer::listAdd(resultsDialog, IDC_RESULT_LIST, "None found");
     }
     paintNormally();
+    if (foundCount > 0) {
+        focusFound();
+    }
 }
 
 void runButtonClicked() {

@@ -174,28 +174,35 @@ TEST_F(ListPainting, TheCountLabelReadsAndShowsTheCurrentCountAtEveryShow) {
     EXPECT_EQ(clientPixels(label), clientPixels(reference)) << "held";
 }
 
-// Each show, and the switch to painting normally, draws only what changed: the new rows, and a
-// scroll bar when its thumb moved. What they leave on the screen, frame included, is what a
-// whole redraw of the list draws.
+// Each show, the hold (with a new extent, the focus moved in afterwards) and a line found while
+// held draw only what changed: the new rows, and a scroll bar when its thumb moved. What they
+// leave on the screen, frame included, is what a whole redraw of the list draws.
 TEST_F(ListPainting, AShowLeavesTheListAsAWholeRedrawDrawsIt) {
     RECT window{};
     GetWindowRect(list, &window);
     OffsetRect(&window, -window.left, -window.top);
+    // What the list shows now, against what a whole redraw then draws.
+    const auto expectAsWhole = [&](const char* after) {
+        const std::vector<COLORREF> drawn = pixelsIn(list, window, true);
+        RedrawWindow(list, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(drawn, pixelsIn(list, window, true)) << after;
+    };
     for (const int lines : {1, 3, 30, 60, 300, 600}) {
         SCOPED_TRACE(lines);
+        SetFocus(nullptr);
         results::paintByTime();
         while (added < lines) {
             addLine("c:\\work\\line " + std::to_string(added) + ".txt");
         }
         results::showFoundNow();
-        const std::vector<COLORREF> shown = pixelsIn(list, window, true);
+        expectAsWhole("a show");
+        results::setListExtent(lines * 4);
         results::paintNormally();
-        const std::vector<COLORREF> held = pixelsIn(list, window, true);
-        RedrawWindow(list, nullptr, nullptr,
-                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-        const std::vector<COLORREF> whole = pixelsIn(list, window, true);
-        EXPECT_EQ(shown, whole);
-        EXPECT_EQ(held, whole);
+        SetFocus(list);
+        expectAsWhole("the hold");
+        results::appendFoundLine("c:\\work\\held " + std::to_string(added++) + ".txt");
+        expectAsWhole("a line found while held");
     }
 }
 
