@@ -259,7 +259,8 @@ void setListExtent(int32_t width) {
     if (winlayer::sendMessage(list, LB_GETHORIZONTALEXTENT, 0, 0) == width) {
         return;
     }
-    const bool unseen = byTime && refills == 0;
+    // Unseen, the list would also forget a part that it still owes a paint.
+    const bool unseen = byTime && refills == 0 && !GetUpdateRect(list, nullptr, FALSE);
     if (unseen) {
         DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
     }
