@@ -73,17 +73,37 @@ void setRedraw(HWND control, bool on) {
     }
 }
 
+// While it lives, a window is invisible to drawing without being hidden, as the system's own
+// handling of WM_SETREDRAW makes it: whatever is done to the window draws nothing, and the caller
+// draws what changed afterwards. Any paint the window still owes is forgotten.
+class Unseen {
+public:
+    explicit Unseen(HWND window) : window_(window) {
+        if (window_) {
+            DefWindowProcW(window_, WM_SETREDRAW, FALSE, 0);
+        }
+    }
+    ~Unseen() {
+        if (window_) {
+            DefWindowProcW(window_, WM_SETREDRAW, TRUE, 0);
+        }
+    }
+    Unseen(const Unseen&) = delete;
+    Unseen& operator=(const Unseen&) = delete;
+
+private:
+    HWND window_;
+};
+
 // Turning a list box's redrawing back on sets both its scroll bars, and each one set is drawn
 // at once, changed or not; under some systems a scroll bar costs more to draw than a page of
-// rows. So the list is made invisible meanwhile (as the system's own handling of WM_SETREDRAW
-// does, without hiding it), and the caller draws what changed afterwards, each part once.
+// rows. So the list is unseen meanwhile, and the caller draws what changed, each part once.
 void listRedrawOn(HWND list) {
     if (!list) {
         return;
     }
-    DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
+    const Unseen unseen(list);
     winlayer::sendMessage(list, WM_SETREDRAW, TRUE, 0);
-    DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
 }
 
 // What one of the list's scroll bars shows: where its thumb is and whether it is enabled.
@@ -259,15 +279,9 @@ void setListExtent(int32_t width) {
     if (winlayer::sendMessage(list, LB_GETHORIZONTALEXTENT, 0, 0) == width) {
         return;
     }
-    // Unseen, the list would also forget a part that it still owes a paint.
-    const bool unseen = byTime && refills == 0 && !GetUpdateRect(list, nullptr, FALSE);
-    if (unseen) {
-        DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
-    }
+    const bool owesNoPaint = !GetUpdateRect(list, nullptr, FALSE);
+    const Unseen unseen(byTime && refills == 0 && owesNoPaint ? list : nullptr);
     winlayer::sendMessage(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
-    if (unseen) {
-        DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
-    }
 }
 
 void appendFoundLine(const std::string& line) {
@@ -280,9 +294,10 @@ void appendFoundLine(const std::string& line) {
     // draws the bar at once, changed or not, so the line is added unseen and only what changed is
     // drawn. Nothing is owed, so the screen shows the list as it is now.
     noteShown();
-    DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
-    winlayer::listAppend(list, line);
-    DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
+    {
+        const Unseen unseen(list);
+        winlayer::listAppend(list, line);
+    }
     drawNewRows(list);
     noteShown();
 }
