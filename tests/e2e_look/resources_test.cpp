@@ -46,12 +46,14 @@ const LPCWSTR manifestType = MAKEINTRESOURCEW(24);
 const LPCWSTR iconGroupType = MAKEINTRESOURCEW(14);
 const LPCWSTR iconType = MAKEINTRESOURCEW(3);
 
-TEST(ExecutableResources, ManifestDeclaresDpiCodePageSystemsAndLevel) {
+TEST(ExecutableResources, ManifestDeclaresStylesDpiCodePageSystemsAndLevel) {
     const ExecutableData exe(sorvaneExe());
     ASSERT_NE(exe.module(), nullptr);
     const std::string manifest = exe.resource(manifestType, MAKEINTRESOURCEW(1));
     ASSERT_FALSE(manifest.empty()) << "no manifest resource 1";
     const char* const declarations[] = {
+        R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+        R"(publicKeyToken="6595b64144ccf1df")",
         R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>)",
         R"(<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">system<)",
         R"(<activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/WindowsSettings">UTF-8<)",
