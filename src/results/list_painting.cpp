@@ -75,10 +75,12 @@ void setRedraw(HWND control, bool on) {
 
 // While it lives, a window is invisible to drawing without being hidden, as the system's own
 // handling of WM_SETREDRAW makes it: whatever is done to the window draws nothing, and the caller
-// draws what changed afterwards. Any paint the window still owes is forgotten.
+// draws what changed afterwards. That handling also forgets any paint the window still owes, so
+// a window that owes one stays seen and draws as it changes.
 class Unseen {
 public:
-    explicit Unseen(HWND window) : window_(window) {
+    explicit Unseen(HWND window)
+        : window_(window && !GetUpdateRect(window, nullptr, FALSE) ? window : nullptr) {
         if (window_) {
             DefWindowProcW(window_, WM_SETREDRAW, FALSE, 0);
         }
@@ -279,20 +281,19 @@ void setListExtent(int32_t width) {
     if (winlayer::sendMessage(list, LB_GETHORIZONTALEXTENT, 0, 0) == width) {
         return;
     }
-    const bool owesNoPaint = !GetUpdateRect(list, nullptr, FALSE);
-    const Unseen unseen(byTime && refills == 0 && owesNoPaint ? list : nullptr);
+    const Unseen unseen(byTime && refills == 0 ? list : nullptr);
     winlayer::sendMessage(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
 }
 
 void appendFoundLine(const std::string& line) {
     HWND list = resultListHandle;
-    if (byTime || refills > 0 || !list || GetUpdateRect(list, nullptr, FALSE)) {
+    if (byTime || refills > 0 || !list) {
         winlayer::listAppend(list, line);
         return;
     }
     // Held or done, the list is drawn as it shows: adding a line sets its vertical bar, which
     // draws the bar at once, changed or not, so the line is added unseen and only what changed is
-    // drawn. Nothing is owed, so the screen shows the list as it is now.
+    // drawn, from what the screen shows now.
     noteShown();
     {
         const Unseen unseen(list);
